@@ -1,0 +1,35 @@
+# Helpers that register the project's tests with CTest under two labels:
+#   unit   - fast tests that need no window (SDL runs on its dummy drivers)
+#   window - tests that open a real OpenGL or X window; they run under a virtual X server
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+set(PROJECT_WITH_DISPLAY ${PROJECT_SOURCE_DIR}/scripts/with-display.sh)
+
+# project_unit_test(<target> SOURCES ... [LIBS ...])
+function(project_unit_test target)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${target} ${ARG_SOURCES})
+  target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest_main GTest::gmock)
+  gtest_discover_tests(${target}
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES LABELS unit
+               ENVIRONMENT "SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy")
+endfunction()
+
+# project_window_test(<target> SOURCES ... [LIBS ...])
+# The whole test program runs as one CTest test inside its own virtual display.
+function(project_window_test target)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${target} ${ARG_SOURCES})
+  target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest_main GTest::gmock)
+  add_test(NAME ${target} COMMAND ${PROJECT_WITH_DISPLAY} $<TARGET_FILE:${target}>)
+  set_tests_properties(${target} PROPERTIES LABELS window TIMEOUT 300)
+endfunction()
+
+# project_window_script(<name> COMMAND ...): a test script (shell) that needs a display.
+function(project_window_script name)
+  cmake_parse_arguments(ARG "" "" "COMMAND" ${ARGN})
+  add_test(NAME ${name} COMMAND ${PROJECT_WITH_DISPLAY} ${ARG_COMMAND})
+  set_tests_properties(${name} PROPERTIES LABELS window TIMEOUT 300)
+endfunction()

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what is needed, then builds and runs the whole test suite in both presets:
+# the optimised build first, then AddressSanitizer + UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+bash scripts/setup.sh
+status=0
+for preset in default asan; do
+  echo "=== $preset: configure and build"
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
+  echo "=== $preset: test"
+  ctest --preset "$preset" || status=1
+done
+exit $status
