@@ -123,9 +123,9 @@ def make_snowball(p) -> Image.Image:
             t = max(0.0, min(1.0, 0.25 + 0.8 * lit + (lumps.at(x * 2 % size, y * 2 % size) - 0.5) * 0.2))
             colour = tuple(_clamp(shade[i] + (light[i] - shade[i]) * t) for i in range(3))
             px[x, y] = colour + (_clamp(cover * 255),)
-    # A few dark specks of grit rolled into the snow make the turning visible.
+    # A few dark grains of grit rolled into the snow make the turning visible.
     rng = random.Random(seed + 1)
-    for _ in range(p.getint("specks")):
+    for _ in range(p.getint("grit")):
         a, d = rng.uniform(0, 2 * math.pi), rng.uniform(0.3, 0.85) * radius
         sx, sy = int(centre + math.cos(a) * d), int(centre + math.sin(a) * d)
         for ox, oy in ((0, 0), (1, 0), (0, 1)):
