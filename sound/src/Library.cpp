@@ -1,0 +1,54 @@
+// The library's state and its shut-down.
+#include "Library.h"
+
+#include <SDL.h>
+
+namespace fmodlite {
+
+Library& Lib()
+{
+    static Library* library = new Library;
+    return *library;
+}
+
+void Library::TopUpStreams()
+{
+    std::lock_guard<std::mutex> guard(streamMutex);
+    for (Stream* s : streams)
+        s->TopUp(audio);
+}
+
+void Library::FreeSample(Sample* sample)
+{
+    {
+        std::lock_guard<AudioLock> guard(audio);
+        mixer.StopAllOf(sample);
+    }
+    if (sample->slot >= 0)
+        slots[sample->slot] = nullptr;
+    samples.erase(sample);
+    delete sample;
+}
+
+void Library::Shutdown()
+{
+    if (mode == OutputMode::Off)
+        return;
+    feeder.Stop();
+    if (mode == OutputMode::Device) {
+        SDL_CloseAudio();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        audio.UseDevice(false);
+    }
+    {
+        std::lock_guard<AudioLock> guard(audio);
+        mixer.StopAll();
+    }
+    // Managed samples belong to the library's slots and go with it.
+    for (Sample* s : slots)
+        if (s)
+            FreeSample(s);
+    mode = OutputMode::Off;
+}
+
+}  // namespace fmodlite
