@@ -1,0 +1,143 @@
+// CGame: start-up question, screens and state switches, the paced frame loop.
+#include "CGame.h"
+
+#include <cstdio>
+
+#include "GameState.h"
+#include "core/CFile.h"
+#include "core/IClock.h"
+#include "core/SColor.h"
+#include "engine/CEngine.h"
+#include "gfx/CGFX.h"
+#include "question/AskYesNo.h"
+#include "screens/CEndScreenWin.h"
+#include "screens/CMenu.h"
+#include "world/CWorldManager.h"
+
+namespace {
+
+// A frame starts its update at least this long after the previous one: at most 100 frames a second.
+constexpr std::uint32_t kFrameMilliseconds = 10;
+
+bool WantsFullscreen(DisplayChoice choice)
+{
+    switch (choice) {
+    case DisplayChoice::Fullscreen: return true;
+    case DisplayChoice::Windowed:   return false;
+    case DisplayChoice::Ask:        break;
+    }
+    // When no dialog can be shown at all the game starts in a window.
+    return AskYesNo("Talvijahti", "Käytetäänkö kokoruututilaa?") == Answer::Yes;
+}
+
+}  // namespace
+
+CGame::CGame(DisplayChoice choice) : clock(&SdlClock())
+{
+    const bool fullscreen = WantsFullscreen(choice);
+    engine = CreateOrbo2d(800, 600, 32, fullscreen);
+    if (!fullscreen) {
+        engine->SetCaption("Talvijahti");
+    }
+    _CreateScreens();
+}
+
+CGame::CGame(CEngine* engine, IClock& clock) : engine(engine), clock(&clock)
+{
+    _CreateScreens();
+}
+
+void CGame::_CreateScreens()
+{
+    lastTick = 0;
+    menu = new CMenu(this, engine);
+    world = new CWorldManager(this, engine);
+    endScreen = new CEndScreenWin(this, engine);
+    state = STATE_NONE;
+    SetState(STATE_MENU);
+}
+
+CGame::~CGame()
+{
+    SetState(STATE_NONE);
+    delete world;
+    delete menu;
+    delete endScreen;
+    engine->Remove();
+}
+
+void CGame::SetState(int n)
+{
+    if (state == STATE_MENU) {
+        menu->Close();
+    } else if (state == STATE_GAME) {
+        world->Close();
+    } else if (state > STATE_GAME) {
+        endScreen->Close();
+    }
+
+    switch (n) {
+    case STATE_MENU: menu->Init(); break;
+    case STATE_GAME: world->Init(); break;
+    case STATE_WON:  endScreen->Init(true); break;
+    case STATE_LOST: endScreen->Init(false); break;
+    default:         break;
+    }
+    state = n;
+}
+
+void CGame::_Pace()
+{
+    // Unsigned arithmetic: a tick count that wrapped still gives the right difference.
+    const std::uint32_t elapsed = clock->GetTicks() - lastTick;
+    if (elapsed < kFrameMilliseconds) {
+        clock->Delay(kFrameMilliseconds - elapsed);
+    }
+    lastTick = clock->GetTicks();
+}
+
+bool CGame::RunFrame()
+{
+    _Pace();
+
+    if (state == STATE_GAME) {
+        world->Update();
+    } else if (state == STATE_MENU) {
+        if (!menu->Update()) {
+            return false;
+        }
+    } else if (state > STATE_GAME) {
+        endScreen->Update();
+    }
+
+    CGFX* gfx = engine->GetGFX();
+    gfx->BeginScene(SColor(0.0f, 0.0f, 0.0f, 1.0f), true);
+    // The state may have changed in this frame's update: the new screen is drawn at once.
+    if (state == STATE_GAME) {
+        world->Render();
+    } else if (state == STATE_MENU) {
+        menu->Render();
+    } else if (state > STATE_GAME) {
+        endScreen->Render();
+    }
+    gfx->EndScene();
+
+    ++framesDrawn;
+    if (screenshot.frame == framesDrawn && !gfx->SaveScreenshot(screenshot.path)) {
+        std::fprintf(stderr, "talvijahti: could not write the screenshot \"%s\"\n", screenshot.path.c_str());
+    }
+    return true;
+}
+
+void CGame::Run()
+{
+    while (engine->Running()) {
+        if (!RunFrame()) {
+            break;
+        }
+    }
+    // Nothing writes to the log during play; leave it empty for the next run.
+    CFile log;
+    log.Open(FILE_WRITE, "stdout.txt");
+    log.Close();
+}
