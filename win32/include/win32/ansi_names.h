@@ -1,0 +1,80 @@
+/* Plain Win32 names mapped to their ANSI ("A") forms, as <windows.h> does without UNICODE. */
+#ifndef WIN32_STANDIN_ANSI_NAMES_H
+#define WIN32_STANDIN_ANSI_NAMES_H
+
+#define WNDCLASS WNDCLASSA
+#define LPWNDCLASS LPWNDCLASSA
+#define CREATESTRUCT CREATESTRUCTA
+#define LPCREATESTRUCT LPCREATESTRUCTA
+#define CBT_CREATEWND CBT_CREATEWNDA
+#define LPCBT_CREATEWND LPCBT_CREATEWNDA
+#define WIN32_FIND_DATA WIN32_FIND_DATAA
+#define LPWIN32_FIND_DATA LPWIN32_FIND_DATAA
+#define TEXTMETRIC TEXTMETRICA
+#define LOGFONT LOGFONTA
+#define OSVERSIONINFO OSVERSIONINFOA
+
+#define RegisterClass RegisterClassA
+#define UnregisterClass UnregisterClassA
+#define GetClassInfo GetClassInfoA
+#define GetClassName GetClassNameA
+#define GetClassLongPtr GetClassLongPtrA
+#define GetClassLong GetClassLongA
+#define CreateWindowEx CreateWindowExA
+#define CreateWindow CreateWindowA
+#define SendDlgItemMessage SendDlgItemMessageA
+#define GetWindowText GetWindowTextA
+#define GetWindowTextLength GetWindowTextLengthA
+#define SetWindowText SetWindowTextA
+#define SetDlgItemText SetDlgItemTextA
+#define GetDlgItemText GetDlgItemTextA
+#define GetWindowLongPtr GetWindowLongPtrA
+#define SetWindowLongPtr SetWindowLongPtrA
+#define GetWindowLong GetWindowLongA
+#define SetWindowLong SetWindowLongA
+#define SendMessage SendMessageA
+#define PostMessage PostMessageA
+#define CallWindowProc CallWindowProcA
+#define DefWindowProc DefWindowProcA
+#define DefDlgProc DefDlgProcA
+#define PeekMessage PeekMessageA
+#define DispatchMessage DispatchMessageA
+#define SetProp SetPropA
+#define GetProp GetPropA
+#define RemoveProp RemovePropA
+#define GlobalAddAtom GlobalAddAtomA
+#define GlobalFindAtom GlobalFindAtomA
+#define GlobalGetAtomName GlobalGetAtomNameA
+#define SetWindowsHookEx SetWindowsHookExA
+#define DrawText DrawTextA
+#define CharNext CharNextA
+#define CharPrev CharPrevA
+#define CharUpper CharUpperA
+#define CharLower CharLowerA
+#define wsprintf wsprintfA
+#define GetObject GetObjectA
+#define CreateFontIndirect CreateFontIndirectA
+#define ExtTextOut ExtTextOutA
+#define TextOut TextOutA
+#define GetTextExtentPoint32 GetTextExtentPoint32A
+#define GetTextExtentPoint GetTextExtentPointA
+#define GetTextMetrics GetTextMetricsA
+#define GetVersionEx GetVersionExA
+#define GetModuleHandle GetModuleHandleA
+#define FindResource FindResourceA
+#define GetProfileString GetProfileStringA
+#define GetProfileInt GetProfileIntA
+#define lstrcmp lstrcmpA
+#define lstrcmpi lstrcmpiA
+#define lstrlen lstrlenA
+#define lstrcpy lstrcpyA
+#define lstrcpyn lstrcpynA
+#define lstrcat lstrcatA
+#define FindFirstFile FindFirstFileA
+#define FindNextFile FindNextFileA
+#define GetCurrentDirectory GetCurrentDirectoryA
+#define SetCurrentDirectory SetCurrentDirectoryA
+#define GetFullPathName GetFullPathNameA
+#define GetFileAttributes GetFileAttributesA
+
+#endif

@@ -1,0 +1,129 @@
+/* Test control of the Win32 stand-in: reset, platform settings, resources, pixel reads and call records.
+ *
+ * The stand-in models one desktop in one process. Calls from several threads must not overlap (join a
+ * helper thread before the main thread goes on); each thread has its own id and its own hooks.
+ *
+ * Pixels
+ *   Every window owns a 32-bit buffer the size of its window rectangle, in 0x00BBGGRR (COLORREF)
+ *   layout; children are not composited into their parents. A new or resized window's pixels start as
+ *   WIN32TEST_UNPAINTED, so a test sees which pixels were never painted. A client DC maps client
+ *   coordinates onto the client area inside that buffer, a window DC covers the whole buffer. As on
+ *   Windows, a DC of a window that is not visible (itself or an ancestor lacks WS_VISIBLE) draws nothing,
+ *   and the DC of a WS_CLIPCHILDREN window leaves out its visible children's rectangles.
+ *   There is no message loop: WM_PAINT is sent by UpdateWindow (and RedrawWindow with RDW_UPDATENOW).
+ *
+ * Text metric (every font is the same):
+ *   every byte is a cell 6 pixels wide and 13 high (ascent 10, descent 3, no leading), so a string of
+ *   n bytes extends n*6 x 13; an empty string extends 0 x 0 through GetTextExtentPoint32.
+ *   A glyph of a byte above the space (0x20) is a solid block of the text colour covering cell
+ *   columns 1..4 and rows 2..9 (pixels x+1..x+4, y+2..y+9 of the cell at x, y); a space and control
+ *   bytes draw no ink. In OPAQUE background mode the whole cell is first filled with the background
+ *   colour. A mnemonic underline (DrawText without DT_NOPREFIX, "&x") is row 11 of the cell, all six
+ *   columns, in the text colour. Tab stops (DT_EXPANDTABS) are every 8 cells (48 pixels).
+ *
+ * Focus rectangle
+ *   DrawFocusRect inverts (XOR 0xFFFFFF) the pixels of the rectangle's one-pixel outline whose window
+ *   coordinates (x + y) are even, a dotted line; drawing it twice restores the pixels.
+ *
+ * Default platform (after Win32Test_Reset)
+ *   GetVersion 0x04210333 (Windows NT 3.51); screen 1024 x 768, 1 plane x 32 bits per pixel;
+ *   metrics: caption 18, borders 1, dialog frame 3, sizing frame 4, scroll bars 16, edges 2,
+ *   DBCS disabled; the classic grey colour scheme (button face 0xC0C0C0, shadow 0x808080,
+ *   highlight 0xFFFFFF, window 0xFFFFFF, window frame and texts 0, grey text 0x808080);
+ *   no profile strings.
+ */
+#ifndef WIN32_STANDIN_TEST_CONTROL_H
+#define WIN32_STANDIN_TEST_CONTROL_H
+
+#include <windows.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+#define WIN32TEST_UNPAINTED ((COLORREF)0x00FF00FF)
+
+/* Fixed text metric */
+#define WIN32TEST_CHAR_WIDTH 6
+#define WIN32TEST_CHAR_HEIGHT 13
+#define WIN32TEST_CHAR_ASCENT 10
+
+/* Destroys every window, class, hook, GDI object, atom, resource, module and memory block of the
+ * stand-in and restores the default platform settings. Call it at the start of every test.
+ * The process's real current directory is left as it is. */
+void Win32Test_Reset(void);
+
+/* Platform settings read by GetSysColor, GetSystemMetrics, GetVersion, GetDeviceCaps, GetProfileString. */
+void Win32Test_SetSysColor(int index, COLORREF color);
+void Win32Test_SetSystemMetric(int index, int value);
+/* The raw GetVersion value: low byte major, next byte minor, bit 31 set on platforms other than NT. */
+void Win32Test_SetVersion(DWORD version);
+void Win32Test_SetDeviceCaps(int index, int value);
+/* Sets SM_CXSCREEN/SM_CYSCREEN and HORZRES/VERTRES together. */
+void Win32Test_SetScreenSize(int width, int height);
+/* value NULL removes the key. Section and key names compare without case. */
+void Win32Test_SetProfileString(LPCSTR section, LPCSTR key, LPCSTR value);
+/* Lead bytes of the double-byte code page (IsDBCSLeadByte, CharNext); first > last means none. */
+void Win32Test_SetDbcsLeadBytes(BYTE first, BYTE last);
+
+/* Modules and resources. A module made here is a valid HINSTANCE for hooks, classes and resources.
+ * A resource is kept as a copy of the given bytes; an RT_BITMAP resource holds a packed DIB
+ * (BITMAPINFOHEADER, colour table, bits) without the file header. type and name are either
+ * MAKEINTRESOURCE numbers or strings. */
+HINSTANCE Win32Test_CreateModule(LPCSTR name);
+BOOL Win32Test_AddResource(HINSTANCE module, LPCSTR type, LPCSTR name, const void *data, DWORD size);
+
+/* Failure injection: after `successesFirst` more successful calls of the kind, the next call fails
+ * (once) as the platform reports it; a negative value disarms. */
+typedef enum Win32TestFailure {
+    WIN32TEST_FAIL_MEMORY,        /* GlobalAlloc, LocalAlloc, HeapAlloc */
+    WIN32TEST_FAIL_ATOM,          /* GlobalAddAtom */
+    WIN32TEST_FAIL_HOOK,          /* SetWindowsHookEx */
+    WIN32TEST_FAIL_GDI_OBJECT,    /* CreateSolidBrush, CreateDIBitmap, CreateCompatibleBitmap, fonts, regions */
+    WIN32TEST_FAIL_DC,            /* GetDC, GetWindowDC, CreateCompatibleDC */
+    WIN32TEST_FAIL_COUNT
+} Win32TestFailure;
+void Win32Test_FailAfter(Win32TestFailure kind, int successesFirst);
+
+/* GDI objects (brushes, bitmaps, fonts, regions): created since the last reset, and still alive.
+ * Stock objects and system-colour brushes are not counted. */
+int Win32Test_CreatedGdiObjects(void);
+int Win32Test_LiveGdiObjects(void);
+/* DCs handed out by GetDC/GetWindowDC/BeginPaint/CreateCompatibleDC and not yet released or deleted. */
+int Win32Test_OpenDCs(void);
+
+/* Pixels of a window in window coordinates; CLR_INVALID outside the window. */
+COLORREF Win32Test_GetPixel(HWND hwnd, int x, int y);
+void Win32Test_SetPixel(HWND hwnd, int x, int y, COLORREF color);
+/* Fills the whole window buffer, e.g. with a sentinel before a paint under test. */
+void Win32Test_FillWindow(HWND hwnd, COLORREF color);
+/* Writes the window's pixels as a 24-bit BMP file, for looking at a failure. */
+BOOL Win32Test_SaveWindowBitmap(HWND hwnd, LPCSTR linuxPath);
+
+/* Pixels of a bitmap object (for example one made by CreateDIBitmap), CLR_INVALID outside it. */
+COLORREF Win32Test_GetBitmapPixel(HBITMAP bitmap, int x, int y);
+
+/* InvalidateRect calls made by callers (not the stand-in's own invalidations), per window, in order. */
+typedef struct Win32TestInvalidation {
+    RECT rect;  /* client coordinates; the whole client rectangle when the call passed NULL */
+    BOOL erase;
+} Win32TestInvalidation;
+int Win32Test_GetInvalidations(HWND hwnd, Win32TestInvalidation *out, int max);
+void Win32Test_ClearInvalidations(void);
+/* Whether the window's pending update asks for erasing (what BeginPaint would report as fErase). */
+BOOL Win32Test_UpdateNeedsErase(HWND hwnd);
+
+/* Caret: HideCaret/ShowCaret calls that succeeded since the reset, and the current hide level. */
+int Win32Test_CaretHideCalls(void);
+int Win32Test_CaretShowCalls(void);
+int Win32Test_CaretHideLevel(void);
+
+/* Windows linear path of a Linux path and back ("/tmp/x" <-> "Z:\\tmp\\x"); 0 when it does not fit. */
+DWORD Win32Test_ToWindowsPath(const char *linuxPath, LPSTR buffer, DWORD size);
+DWORD Win32Test_ToLinuxPath(LPCSTR windowsPath, char *buffer, DWORD size);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif
