@@ -91,55 +91,64 @@ void RecordingGL::ClearRecords()
     viewportCalls = 0;
 }
 
-void RecordingGL::_Log(const std::string& call)
-{
-    if (keepLog) {
-        calls.push_back(call);
-    }
-}
-
 void RecordingGL::MatrixMode(GLenum mode)
 {
-    _Log("MatrixMode(" + GLEnumName(mode) + ")");
+    if (keepLog) {
+        calls.push_back("MatrixMode(" + GLEnumName(mode) + ")");
+    }
 }
 
 void RecordingGL::LoadIdentity()
 {
-    _Log("LoadIdentity()");
+    if (keepLog) {
+        calls.push_back("LoadIdentity()");
+    }
 }
 
 void RecordingGL::Ortho2D(double left, double right, double bottom, double top)
 {
-    _Log("Ortho2D(" + Join({Str(left), Str(right), Str(bottom), Str(top)}) + ")");
+    if (keepLog) {
+        calls.push_back("Ortho2D(" + Join({Str(left), Str(right), Str(bottom), Str(top)}) + ")");
+    }
 }
 
 void RecordingGL::ShadeModel(GLenum mode)
 {
-    _Log("ShadeModel(" + GLEnumName(mode) + ")");
+    if (keepLog) {
+        calls.push_back("ShadeModel(" + GLEnumName(mode) + ")");
+    }
 }
 
 void RecordingGL::Viewport(GLint x, GLint y, GLsizei width, GLsizei height)
 {
     ++viewportCalls;
     viewport = Rect{x, y, width, height};
-    _Log("Viewport(" + Join({Str(x), Str(y), Str(width), Str(height)}) + ")");
+    if (keepLog) {
+        calls.push_back("Viewport(" + Join({Str(x), Str(y), Str(width), Str(height)}) + ")");
+    }
 }
 
 void RecordingGL::ClearColor(GLfloat r, GLfloat g, GLfloat b, GLfloat a)
 {
-    _Log("ClearColor(" + Join({Str(r), Str(g), Str(b), Str(a)}) + ")");
+    if (keepLog) {
+        calls.push_back("ClearColor(" + Join({Str(r), Str(g), Str(b), Str(a)}) + ")");
+    }
 }
 
 void RecordingGL::Clear(GLbitfield mask)
 {
     clears.push_back(mask);
-    _Log("Clear(" + Str(mask) + ")");
+    if (keepLog) {
+        calls.push_back("Clear(" + Str(mask) + ")");
+    }
 }
 
 void RecordingGL::SwapBuffers()
 {
     ++swaps;
-    _Log("SwapBuffers()");
+    if (keepLog) {
+        calls.push_back("SwapBuffers()");
+    }
 }
 
 void RecordingGL::Enable(GLenum cap)
@@ -148,7 +157,9 @@ void RecordingGL::Enable(GLenum cap)
         ++blendStateChanges;
     }
     enabledCaps.insert(cap);
-    _Log("Enable(" + GLEnumName(cap) + ")");
+    if (keepLog) {
+        calls.push_back("Enable(" + GLEnumName(cap) + ")");
+    }
 }
 
 void RecordingGL::Disable(GLenum cap)
@@ -157,58 +168,76 @@ void RecordingGL::Disable(GLenum cap)
         ++blendStateChanges;
     }
     enabledCaps.erase(cap);
-    _Log("Disable(" + GLEnumName(cap) + ")");
+    if (keepLog) {
+        calls.push_back("Disable(" + GLEnumName(cap) + ")");
+    }
 }
 
 void RecordingGL::AlphaFunc(GLenum func, GLclampf ref)
 {
     ++blendStateChanges;
-    _Log("AlphaFunc(" + Join({GLEnumName(func), Str(ref)}) + ")");
+    if (keepLog) {
+        calls.push_back("AlphaFunc(" + Join({GLEnumName(func), Str(ref)}) + ")");
+    }
 }
 
 void RecordingGL::BlendFunc(GLenum sfactor, GLenum dfactor)
 {
     ++blendStateChanges;
-    _Log("BlendFunc(" + Join({GLEnumName(sfactor), GLEnumName(dfactor)}) + ")");
+    if (keepLog) {
+        calls.push_back("BlendFunc(" + Join({GLEnumName(sfactor), GLEnumName(dfactor)}) + ")");
+    }
 }
 
 void RecordingGL::DepthMask(GLboolean flag)
 {
     ++blendStateChanges;
-    _Log(std::string("DepthMask(") + (flag ? "true" : "false") + ")");
+    if (keepLog) {
+        calls.push_back(std::string("DepthMask(") + (flag ? "true" : "false") + ")");
+    }
 }
 
 void RecordingGL::EnableClientState(GLenum array)
 {
     ++clientArrayToggles;
     enabledArrays.insert(array);
-    _Log("EnableClientState(" + GLEnumName(array) + ")");
+    if (keepLog) {
+        calls.push_back("EnableClientState(" + GLEnumName(array) + ")");
+    }
 }
 
 void RecordingGL::DisableClientState(GLenum array)
 {
     ++clientArrayToggles;
     enabledArrays.erase(array);
-    _Log("DisableClientState(" + GLEnumName(array) + ")");
+    if (keepLog) {
+        calls.push_back("DisableClientState(" + GLEnumName(array) + ")");
+    }
 }
 
 void RecordingGL::VertexPointer(GLint size, GLenum type, GLsizei stride, const void* pointer)
 {
     vertexPointer = static_cast<const unsigned char*>(pointer);
     vertexStride = stride;
-    _Log("VertexPointer(" + Join({Str(size), GLEnumName(type), Str(stride)}) + ")");
+    if (keepLog) {
+        calls.push_back("VertexPointer(" + Join({Str(size), GLEnumName(type), Str(stride)}) + ")");
+    }
 }
 
 void RecordingGL::TexCoordPointer(GLint size, GLenum type, GLsizei stride, const void* pointer)
 {
     texCoordPointer = static_cast<const unsigned char*>(pointer);
-    _Log("TexCoordPointer(" + Join({Str(size), GLEnumName(type), Str(stride)}) + ")");
+    if (keepLog) {
+        calls.push_back("TexCoordPointer(" + Join({Str(size), GLEnumName(type), Str(stride)}) + ")");
+    }
 }
 
 void RecordingGL::ColorPointer(GLint size, GLenum type, GLsizei stride, const void* pointer)
 {
     colorPointer = static_cast<const unsigned char*>(pointer);
-    _Log("ColorPointer(" + Join({Str(size), GLEnumName(type), Str(stride)}) + ")");
+    if (keepLog) {
+        calls.push_back("ColorPointer(" + Join({Str(size), GLEnumName(type), Str(stride)}) + ")");
+    }
 }
 
 void RecordingGL::DrawArrays(GLenum mode, GLint first, GLsizei count)
@@ -233,13 +262,17 @@ void RecordingGL::DrawArrays(GLenum mode, GLint first, GLsizei count)
                     sizeof(SVertex) * static_cast<std::size_t>(count));
     }
     draws.push_back(std::move(draw));
-    _Log("DrawArrays(" + Join({GLEnumName(mode), Str(first), Str(count)}) + ")");
+    if (keepLog) {
+        calls.push_back("DrawArrays(" + Join({GLEnumName(mode), Str(first), Str(count)}) + ")");
+    }
 }
 
 GLuint RecordingGL::GenTexture()
 {
     const GLuint name = nextName++;
-    _Log("GenTexture() = " + Str(name));
+    if (keepLog) {
+        calls.push_back("GenTexture() = " + Str(name));
+    }
     return name;
 }
 
@@ -249,7 +282,9 @@ void RecordingGL::DeleteTexture(GLuint name)
     if (boundTexture == name) {
         boundTexture = 0;
     }
-    _Log("DeleteTexture(" + Str(name) + ")");
+    if (keepLog) {
+        calls.push_back("DeleteTexture(" + Str(name) + ")");
+    }
 }
 
 void RecordingGL::BindTexture(GLenum target, GLuint name)
@@ -258,18 +293,24 @@ void RecordingGL::BindTexture(GLenum target, GLuint name)
     if (target == GL_TEXTURE_2D) {
         boundTexture = name;
     }
-    _Log("BindTexture(" + Str(name) + ")");
+    if (keepLog) {
+        calls.push_back("BindTexture(" + Str(name) + ")");
+    }
 }
 
 void RecordingGL::TexEnvi(GLenum target, GLenum pname, GLint param)
 {
-    _Log("TexEnvi(" + Join({GLEnumName(target), GLEnumName(pname), GLEnumName(static_cast<GLenum>(param))}) + ")");
+    if (keepLog) {
+        calls.push_back("TexEnvi(" + Join({GLEnumName(target), GLEnumName(pname), GLEnumName(static_cast<GLenum>(param))}) + ")");
+    }
 }
 
 void RecordingGL::TexParameteri(GLenum target, GLenum pname, GLint param)
 {
-    _Log("TexParameteri(" + Join({GLEnumName(target), GLEnumName(pname), GLEnumName(static_cast<GLenum>(param))}) +
-         ")");
+    if (keepLog) {
+        calls.push_back("TexParameteri(" + Join({GLEnumName(target), GLEnumName(pname), GLEnumName(static_cast<GLenum>(param))}) +
+             ")");
+    }
 }
 
 void RecordingGL::TexImage2D(GLenum target, GLint level, GLint internalFormat, GLsizei width, GLsizei height,
@@ -286,22 +327,28 @@ void RecordingGL::TexImage2D(GLenum target, GLint level, GLint internalFormat, G
         upload.pixels.assign(bytes, bytes + size);
     }
     uploads.push_back(std::move(upload));
-    _Log("TexImage2D(" + Join({GLEnumName(target), Str(level), Str(internalFormat), Str(width), Str(height),
-                               Str(border), GLEnumName(format), GLEnumName(type)}) +
-         ")");
+    if (keepLog) {
+        calls.push_back("TexImage2D(" + Join({GLEnumName(target), Str(level), Str(internalFormat), Str(width), Str(height),
+                                   Str(border), GLEnumName(format), GLEnumName(type)}) +
+             ")");
+    }
 }
 
 void RecordingGL::ReadBuffer(GLenum mode)
 {
     readBuffer = mode;
-    _Log("ReadBuffer(" + GLEnumName(mode) + ")");
+    if (keepLog) {
+        calls.push_back("ReadBuffer(" + GLEnumName(mode) + ")");
+    }
 }
 
 void RecordingGL::ReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GLenum format, GLenum type,
                              void* pixels)
 {
-    _Log("ReadPixels(" + Join({Str(x), Str(y), Str(width), Str(height), GLEnumName(format), GLEnumName(type)}) +
-         ")");
+    if (keepLog) {
+        calls.push_back("ReadPixels(" + Join({Str(x), Str(y), Str(width), Str(height), GLEnumName(format), GLEnumName(type)}) +
+             ")");
+    }
     if (format != GL_RGB || type != GL_UNSIGNED_BYTE) {
         return;
     }

@@ -104,8 +104,6 @@ public:
                     void* pixels) override;
 
 private:
-    void _Log(const std::string& call);
-
     GLuint nextName = 1;
     const unsigned char* vertexPointer = nullptr;
     const unsigned char* texCoordPointer = nullptr;
