@@ -22,7 +22,7 @@ def make_ground(p) -> Image.Image:
     size, seed = p.getint("size"), p.getint("seed")
     base = _ints(p["base"])
     shadow = _ints(p["shadow"])
-    drifts = Fractal(seed, 4, size, 3)
+    drifts = Fractal(seed, 8, size, 3)
     grain = TilingNoise(seed + 1, 64, size)
     image = Image.new("RGB", (size, size))
     px = image.load()
