@@ -3,6 +3,7 @@
 
 #include "Geometry.h"
 #include "ReachGrid.h"
+#include "SnowballRun.h"
 
 #include <algorithm>
 #include <cmath>
@@ -121,6 +122,18 @@ std::vector<std::string> CheckLayout(const SLevelData& level)
     }
     if (std::size_t(level.enemyCount) > level.waypoints.size())
         report("there are fewer waypoints than snowballs");
+
+    // A minute of play: each snowball must roam, not rock between two spots.
+    const std::vector<SSnowballTrack> tracks = RollSnowballs(level, 6000, 1);
+    for (std::size_t i = 0; i < tracks.size(); ++i)
+    {
+        const SSnowballTrack& t = tracks[i];
+        if (std::max(t.maxX - t.minX, t.maxY - t.minY) < rules.minimumRoam)
+            report("snowball " + std::to_string(i) + " stays within " + std::to_string(int(rules.minimumRoam)) +
+                   " pixels for a minute of play");
+        if (t.leftField)
+            report("snowball " + std::to_string(i) + " rolls outside the level or into an obstacle");
+    }
     return problems;
 }
 

@@ -14,11 +14,15 @@ struct SSnowballRules
     float edgeClearance = 40.0f;
     float keepOutRadius = 80.0f;
     float spacing = 60.0f;
+    // How far a snowball must get from where it started in a minute of play.
+    float minimumRoam = 200.0f;
 };
 
 // Layout problems: points inside obstacles or outside the field, waypoints that
 // snowballs could not use, snowballs that could not travel, levels smaller than the
-// 800 x 600 screen, obstacles that are not convex quads. One line per problem.
+// 800 x 600 screen, obstacles that are not convex quads, snowballs that stay put
+// or roll where they must not when their movement is played for a minute. One
+// line per problem.
 std::vector<std::string> CheckLayout(const SLevelData& level);
 
 // Solvability: every present and then the exit within reach of an elf that starts

@@ -1,6 +1,7 @@
 // Tests of the geometry helpers and of the layout and solvability checks on small levels.
 #include "Geometry.h"
 #include "LevelChecks.h"
+#include "SnowballRun.h"
 
 #include <gtest/gtest.h>
 
@@ -178,6 +179,14 @@ TEST(Layout, ReportsEachProblem)
              l.waypoints = {{300, 600}, {700, 600}};
          },
          "snowball 0 on waypoint (300, 600) has no other waypoint in a clear straight line"},
+        {"snowball penned in",
+         [](SLevelData& l) {
+             // A 180 x 180 pen: the ball can only shuffle about its middle.
+             l.enemyCount = 1;
+             l.quads = {Box(600, 500, 180, 20), Box(600, 660, 180, 20), Box(600, 500, 20, 180), Box(760, 500, 20, 180)};
+             l.waypoints = {{690, 590}, {690, 591}};
+         },
+         "snowball 0 stays within 200 pixels for a minute of play"},
         {"snowballs bunched",
          [](SLevelData& l) {
              l.enemyCount = 2;
@@ -206,6 +215,43 @@ TEST(Layout, SnowballOnAClearLineTravels)
     EXPECT_EQ(links[0].to, 1);
     EXPECT_EQ(links[1].from, 1);
     EXPECT_EQ(links[1].to, 2);
+}
+
+TEST(SnowballRun, RollsFreelyAndKeepsOffTheBorder)
+{
+    SLevelData l = OpenField();
+    l.enemyCount = 2;
+    l.waypoints = {{300, 600}, {700, 200}, {700, 600}, {300, 200}};
+    for (uint32_t seed : {1u, 2u, 3u})
+    {
+        const std::vector<SSnowballTrack> tracks = RollSnowballs(l, 4000, seed);
+        ASSERT_EQ(tracks.size(), 2u);
+        for (const SSnowballTrack& t : tracks)
+        {
+            EXPECT_FALSE(t.leftField);
+            EXPECT_GT(std::max(t.maxX - t.minX, t.maxY - t.minY), 200.0f) << "seed " << seed;
+            // Kept 40 from the border.
+            EXPECT_GE(t.minX, 40.0f - 0.8f);
+            EXPECT_LE(t.maxY, 800.0f - 40.0f + 0.8f);
+        }
+    }
+}
+
+TEST(SnowballRun, ObstacleEdgesPushBallsBack)
+{
+    // A wall across the middle: balls on either side never cross it.
+    SLevelData l = OpenField();
+    l.quads = {Box(0, 380, 1000, 40)};
+    l.start = {100, 100};
+    l.end = {900, 100};
+    l.enemyCount = 2;
+    l.waypoints = {{500, 200}, {500, 650}};
+    const std::vector<SSnowballTrack> tracks = RollSnowballs(l, 6000, 7);
+    ASSERT_EQ(tracks.size(), 2u);
+    EXPECT_LE(tracks[0].maxY, 380.0f - 40.0f + 0.8f);
+    EXPECT_GE(tracks[1].minY, 420.0f + 40.0f - 0.8f);
+    EXPECT_FALSE(tracks[0].leftField);
+    EXPECT_FALSE(tracks[1].leftField);
 }
 
 }  // namespace
