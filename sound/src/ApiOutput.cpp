@@ -17,10 +17,11 @@ void Callback(void*, Uint8* stream, int len)
     Lib().mixer.Mix(reinterpret_cast<int16_t*>(stream), len / 4);
 }
 
-void SetChannels(Library& lib, int count)
+void SetChannels(Library& lib, int count, bool device)
 {
     std::lock_guard<AudioLock> guard(lib.audio);
     lib.mixer.SetChannelCount(count);
+    lib.mixer.HoldNewPlaybacks(device);
 }
 
 // Streams are topped up between pieces so a long pull never outruns their rings.
@@ -38,7 +39,7 @@ signed char FSOUND_Init(int mixrate, int maxsoftwarechannels, unsigned int)
         return 0;
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) < 0)
         return 0;
-    SetChannels(lib, maxsoftwarechannels);
+    SetChannels(lib, maxsoftwarechannels, true);
 
     SDL_AudioSpec want{};
     want.freq = kMixRate;
@@ -70,7 +71,8 @@ signed char FSOUNDX_InitPulled(int maxsoftwarechannels)
         return lib.mode == OutputMode::Pulled ? 1 : 0;
     if (maxsoftwarechannels < 1)
         return 0;
-    SetChannels(lib, maxsoftwarechannels);
+    // Pulled, nothing mixes between the caller's calls, so nothing needs holding.
+    SetChannels(lib, maxsoftwarechannels, false);
     lib.mode = OutputMode::Pulled;
     return 1;
 }

@@ -56,6 +56,7 @@ int Mixer::Start(int index, const Sample* sample, StreamRing* ring)
     ch.gain = GainOf(255);
     ch.startOrder = nextStartOrder++;
     ch.active = true;
+    ch.held = holdNew;
     return static_cast<int>(ch.generation * kMaxChannels) + index;
 }
 
@@ -102,6 +103,7 @@ bool Mixer::SetVolume(int handle, int volume)
     if (!ch)
         return false;
     ch->gain = GainOf(volume);
+    ch->held = false;
     return true;
 }
 
@@ -191,6 +193,10 @@ void Mixer::Mix(int16_t* out, int frames)
             Channel& ch = channels[i];
             if (!ch.active)
                 continue;
+            if (ch.held) {
+                ch.held = false;
+                continue;
+            }
             if (ch.sample)
                 MixSample(ch, n);
             else

@@ -20,6 +20,11 @@ public:
 
     void SetChannelCount(int count);  // 1..32; stops everything playing
 
+    // With a device, a playback is started by one call and given its volume by the next;
+    // a callback falling in between would play the start at full volume. Held, a new
+    // playback waits until its volume is set or one mixing pass has gone by.
+    void HoldNewPlaybacks(bool hold) { holdNew = hold; }
+
     // A channel handle names one playback: channel index plus 32 times the channel's
     // generation, which grows with every playback started on it. 0 names none.
     // `channel` is FSOUND_FREE (-1) for a free channel (the oldest playback gives way
@@ -50,6 +55,7 @@ private:
         uint32_t generation = 0;
         uint64_t startOrder = 0;
         bool active = false;
+        bool held = false;
     };
 
     int Pick(int channel);
@@ -61,6 +67,7 @@ private:
 
     std::array<Channel, kMaxChannels> channels;
     int channelCount = kMaxChannels;
+    bool holdNew = false;
     uint64_t nextStartOrder = 1;
     std::vector<Module*> modules;
     std::vector<int32_t> acc;

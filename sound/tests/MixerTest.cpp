@@ -95,4 +95,34 @@ TEST(MixerTest, StreamRunningDryWaitsUntilTheEnd)
     EXPECT_FALSE(m.IsPlaying(h));
 }
 
+TEST(MixerTest, HeldPlaybackWaitsForItsVolumeOrOnePass)
+{
+    Mixer m;
+    m.HoldNewPlaybacks(true);
+    const Sample s = Constant(1000, 100);
+
+    // A pass between the play call and the volume call plays nothing of it...
+    const int h = m.Play(-1, &s);
+    EXPECT_EQ(Mix(m, 10)[0], 0);
+    EXPECT_TRUE(m.IsPlaying(h));
+    // ...and the volume applies from the first frame on.
+    m.SetVolume(h, 51);
+    auto out = Mix(m, 10);
+    EXPECT_NEAR(out[0], 200, 1);
+
+    // Set at once, the volume lets it play in the very next pass.
+    m.StopAll();
+    m.SetVolume(m.Play(-1, &s), 51);
+    EXPECT_NEAR(Mix(m, 10)[0], 200, 1);
+
+    // Nobody sets a volume: it starts one pass late, from its start.
+    m.StopAll();
+    const int late = m.Play(-1, &s);
+    Mix(m, 10);
+    out = Mix(m, 100);
+    EXPECT_EQ(out[0], 1000);
+    EXPECT_EQ(out[2 * 99], 1000);
+    EXPECT_FALSE(m.IsPlaying(late));
+}
+
 }  // namespace
