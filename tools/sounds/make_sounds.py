@@ -114,8 +114,10 @@ def make_ouch(p):
     # Trim the voice's leading and trailing silence so the cry comes at once.
     loud = [i for i, s in enumerate(samples) if abs(s) > 0.01]
     samples = samples[max(0, loud[0] - 200):loud[-1] + 400]
+    # Short fades at both ends: the trimmed voice must not start or stop with a click.
     ramp = 200
     for i in range(ramp):
+        samples[i] *= i / ramp
         samples[-1 - i] *= i / ramp
     return normalise(samples, p.getfloat("level"))
 
