@@ -32,6 +32,9 @@ constexpr int kPullPiece = 8192;
 signed char FSOUND_Init(int mixrate, int maxsoftwarechannels, unsigned int)
 {
     Library& lib = Lib();
+    // A program that quit SDL closed our device under us; a new start opens it again.
+    if (lib.mode == OutputMode::Device && SDL_GetAudioStatus() == SDL_AUDIO_STOPPED)
+        lib.StopOutput();
     if (lib.Running())
         return 1;
     // The mixer always runs at 44100 Hz; SDL converts if the device wants another rate.

@@ -30,7 +30,7 @@ void Library::FreeSample(Sample* sample)
     delete sample;
 }
 
-void Library::Shutdown()
+void Library::StopOutput()
 {
     if (mode == OutputMode::Off)
         return;
@@ -44,11 +44,18 @@ void Library::Shutdown()
         std::lock_guard<AudioLock> guard(audio);
         mixer.StopAll();
     }
+    mode = OutputMode::Off;
+}
+
+void Library::Shutdown()
+{
+    if (mode == OutputMode::Off)
+        return;
+    StopOutput();
     // Managed samples belong to the library's slots and go with it.
     for (Sample* s : slots)
         if (s)
             FreeSample(s);
-    mode = OutputMode::Off;
 }
 
 }  // namespace fmodlite

@@ -38,6 +38,9 @@ struct Library {
     void TopUpStreams();  // takes streamMutex
 
     void FreeSample(Sample* sample);
+    // Ends output and every playback; loaded samples, streams and modules stay.
+    void StopOutput();
+    // StopOutput, and the managed samples go with the library's slots.
     void Shutdown();
 };
 

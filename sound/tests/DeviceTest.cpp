@@ -5,6 +5,7 @@
 #include <fstream>
 #include <thread>
 
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include "TestSounds.h"
@@ -92,6 +93,26 @@ TEST_F(DeviceTest, StreamIsFedByItsThreadWhileTheDevicePlays)
     EXPECT_TRUE(FMUSIC_IsPlaying(m));
     FSOUND_Stream_Close(st);
     FMUSIC_FreeSong(m);
+}
+
+TEST_F(DeviceTest, StartAgainAfterTheProgramQuitSdl)
+{
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    soundtest::SineWav sine;
+    sine.frames = 4410;
+    ASSERT_TRUE(soundtest::WriteSineWav(dir.File("a.wav"), sine));
+    FSOUND_SAMPLE* s = FSOUND_Sample_Load(FSOUND_FREE, dir.File("a.wav").c_str(), FSOUND_LOOP_OFF, 0, 0);
+
+    ASSERT_EQ(FSOUND_Init(44100, 32, 0), 1);
+    SDL_Quit();  // as an engine does when it is destroyed without closing the library
+    // A new engine starts the library again and must hear its sounds.
+    ASSERT_EQ(FSOUND_Init(44100, 32, 0), 1);
+    const int ch = FSOUND_PlaySound(FSOUND_FREE, s);
+    ASSERT_NE(ch, 0) << "the managed sample survived the restart";
+    for (int i = 0; i < 200 && FSOUND_IsPlaying(ch); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_FALSE(FSOUND_IsPlaying(ch)) << "the device mixes it to its end";
+    FSOUND_Sample_Free(s);
 }
 
 }  // namespace
