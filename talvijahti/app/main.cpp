@@ -5,9 +5,11 @@
 #include <ctime>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "CGame.h"
 #include "DataLocation.h"
+#include "GameDataCheck.h"
 
 namespace {
 
@@ -54,6 +56,20 @@ int main(int argc, char** argv)
     if (!EnterGameDataFolder()) {
         return 1;
     }
+    // Before the window opens: the engine would hand a missing picture or sound on as null.
+    const std::vector<std::string> problems = FindGameDataProblems();
+    if (!problems.empty()) {
+        std::fprintf(stderr, "talvijahti: game data missing or unreadable in %s:\n",
+                     std::filesystem::current_path().string().c_str());
+        for (const std::string& problem : problems) {
+            std::fprintf(stderr, "  %s\n", problem.c_str());
+        }
+        return 1;
+    }
+
+    // The game never looks at quit events, so SDL's own handlers would swallow Ctrl+C and
+    // kill requests; leave those signals their usual effect of ending the program.
+    setenv("SDL_NO_SIGNAL_HANDLERS", "1", 0);
 
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     CGame game(choice);

@@ -1,0 +1,82 @@
+// FindGameDataProblems: loads each picture, sound and level once, before any window opens,
+// so that the game never runs on with a missing texture or sample.
+#include "GameDataCheck.h"
+
+#include <SDL_image.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "LevelFile.h"
+#include "fsound.h"
+
+namespace {
+
+std::string LevelPath(int number)
+{
+    char path[64];
+    std::snprintf(path, sizeof path, "levels/level%i.lev", number);
+    return path;
+}
+
+SGameDataFiles MakeFileList()
+{
+    SGameDataFiles files;
+    files.pictures = {"data/font.png",     "data/tonttu.png",  "data/lahja.png",   "data/pallo.png",
+                      "data/lumi.png",     "data/lumisade.png", "data/puu.png",     "data/title.png",
+                      "data/uusipeli.png", "data/lopeta.png",  "data/jatka.png",   "data/teksti1.png",
+                      "data/teksti2.png"};
+    files.sounds = {"sfx/wind.wav", "sfx/Ice slow.wav", "sfx/ouch.wav", "sfx/Button 2.wav"};
+    for (int level = 1; level <= 10; ++level) {
+        files.levels.push_back(LevelPath(level));
+    }
+    return files;
+}
+
+bool IsMissing(const std::string& path) { return !std::filesystem::is_regular_file(path); }
+
+}  // namespace
+
+const SGameDataFiles& GameDataFiles()
+{
+    static const SGameDataFiles files = MakeFileList();
+    return files;
+}
+
+std::vector<std::string> FindGameDataProblems()
+{
+    std::vector<std::string> problems;
+    const SGameDataFiles& files = GameDataFiles();
+    for (const std::string& path : files.pictures) {
+        if (IsMissing(path)) {
+            problems.push_back(path + ": missing");
+            continue;
+        }
+        SDL_Surface* picture = IMG_Load(path.c_str());
+        if (picture == nullptr) {
+            problems.push_back(path + ": cannot be read as a picture");
+            continue;
+        }
+        SDL_FreeSurface(picture);
+    }
+    for (const std::string& path : files.sounds) {
+        if (IsMissing(path)) {
+            problems.push_back(path + ": missing");
+            continue;
+        }
+        // Loading needs no running output: the sound library only decodes here.
+        FSOUND_SAMPLE* sample = FSOUND_Sample_Load(FSOUND_UNMANAGED, path.c_str(), 0, 0, 0);
+        if (sample == nullptr) {
+            problems.push_back(path + ": cannot be read as a sound");
+            continue;
+        }
+        FSOUND_Sample_Free(sample);
+    }
+    for (const std::string& path : files.levels) {
+        const SLevelLoadResult level = ReadLevelFile(path);
+        if (!level.ok) {
+            problems.push_back(level.error);
+        }
+    }
+    return problems;
+}
