@@ -92,6 +92,9 @@ int Win32Test_LiveGdiObjects(void);
 /* DCs handed out by GetDC/GetWindowDC/BeginPaint/CreateCompatibleDC and not yet released or deleted. */
 int Win32Test_OpenDCs(void);
 
+/* Memory blocks of GlobalAlloc, LocalAlloc and HeapAlloc not yet freed. */
+int Win32Test_LiveMemoryBlocks(void);
+
 /* Pixels of a window in window coordinates; CLR_INVALID outside the window. */
 COLORREF Win32Test_GetPixel(HWND hwnd, int x, int y);
 void Win32Test_SetPixel(HWND hwnd, int x, int y, COLORREF color);
