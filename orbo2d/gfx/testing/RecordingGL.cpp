@@ -301,15 +301,16 @@ void RecordingGL::BindTexture(GLenum target, GLuint name)
 void RecordingGL::TexEnvi(GLenum target, GLenum pname, GLint param)
 {
     if (keepLog) {
-        calls.push_back("TexEnvi(" + Join({GLEnumName(target), GLEnumName(pname), GLEnumName(static_cast<GLenum>(param))}) + ")");
+        calls.push_back("TexEnvi(" +
+                        Join({GLEnumName(target), GLEnumName(pname), GLEnumName(static_cast<GLenum>(param))}) + ")");
     }
 }
 
 void RecordingGL::TexParameteri(GLenum target, GLenum pname, GLint param)
 {
     if (keepLog) {
-        calls.push_back("TexParameteri(" + Join({GLEnumName(target), GLEnumName(pname), GLEnumName(static_cast<GLenum>(param))}) +
-             ")");
+        calls.push_back("TexParameteri(" +
+                        Join({GLEnumName(target), GLEnumName(pname), GLEnumName(static_cast<GLenum>(param))}) + ")");
     }
 }
 
@@ -328,9 +329,10 @@ void RecordingGL::TexImage2D(GLenum target, GLint level, GLint internalFormat, G
     }
     uploads.push_back(std::move(upload));
     if (keepLog) {
-        calls.push_back("TexImage2D(" + Join({GLEnumName(target), Str(level), Str(internalFormat), Str(width), Str(height),
-                                   Str(border), GLEnumName(format), GLEnumName(type)}) +
-             ")");
+        calls.push_back("TexImage2D(" +
+                        Join({GLEnumName(target), Str(level), Str(internalFormat), Str(width), Str(height),
+                              Str(border), GLEnumName(format), GLEnumName(type)}) +
+                        ")");
     }
 }
 
@@ -346,8 +348,8 @@ void RecordingGL::ReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GL
                              void* pixels)
 {
     if (keepLog) {
-        calls.push_back("ReadPixels(" + Join({Str(x), Str(y), Str(width), Str(height), GLEnumName(format), GLEnumName(type)}) +
-             ")");
+        calls.push_back("ReadPixels(" +
+                        Join({Str(x), Str(y), Str(width), Str(height), GLEnumName(format), GLEnumName(type)}) + ")");
     }
     if (format != GL_RGB || type != GL_UNSIGNED_BYTE) {
         return;

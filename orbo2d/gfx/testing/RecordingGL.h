@@ -69,7 +69,7 @@ public:
 
     // Forgets the recorded calls and counts; the current OpenGL state stays.
     void ClearRecords();
-    // Draw calls, binds and blend-state changes since the last ClearRecords.
+    // Draw calls since the last ClearRecords.
     int DrawCount() const { return static_cast<int>(draws.size()); }
     bool IsEnabled(GLenum cap) const { return enabledCaps.count(cap) != 0; }
 
