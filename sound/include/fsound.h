@@ -14,7 +14,7 @@ typedef struct FMUSIC_MODULE FMUSIC_MODULE;
 #define FSOUND_FREE (-1)      /* any free channel, or any free sample slot */
 #define FSOUND_UNMANAGED (-2) /* a sample the library keeps no slot for */
 
-/* Sample and stream modes (bit flags); 0 takes the defaults (no looping). */
+/* Sample modes (bit flags); 0 takes the default, no looping. Streams always play once. */
 #define FSOUND_LOOP_OFF 0x00000001u
 #define FSOUND_LOOP_NORMAL 0x00000002u
 

@@ -33,7 +33,8 @@ int FSOUND_Stream_Play(int channel, FSOUND_STREAM* sptr)
             std::lock_guard<AudioLock> audio(lib.audio);
             lib.mixer.StopAllOf(&stream->ring);
         }
-        if (!stream->Rewind(lib.audio))
+        stream->decoding = stream->Rewind(lib.audio);
+        if (!stream->decoding)
             return 0;
         stream->TopUp(lib.audio);
         std::lock_guard<AudioLock> audio(lib.audio);
@@ -50,6 +51,7 @@ signed char FSOUND_Stream_Stop(FSOUND_STREAM* sptr)
     std::lock_guard<std::mutex> guard(lib.streamMutex);
     if (!lib.streams.count(stream))
         return 0;
+    stream->decoding = false;
     std::lock_guard<AudioLock> audio(lib.audio);
     lib.mixer.StopAllOf(&stream->ring);
     return 1;

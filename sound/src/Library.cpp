@@ -15,7 +15,8 @@ void Library::TopUpStreams()
 {
     std::lock_guard<std::mutex> guard(streamMutex);
     for (Stream* s : streams)
-        s->TopUp(audio);
+        if (s->decoding)
+            s->TopUp(audio);
 }
 
 void Library::FreeSample(Sample* sample)

@@ -24,8 +24,8 @@ public:
     // Back to the start of the file with an empty ring; false when the file cannot seek.
     bool Rewind(AudioLock& lock);
 
-    StreamRing ring;  // guarded by the audio lock
-    int channel = 0;  // the handle of the latest playback; caller's thread only
+    StreamRing ring;        // guarded by the audio lock
+    bool decoding = false;  // between Play and Stop; guarded like the decoding side
 
 private:
     explicit Stream(std::unique_ptr<AudioFile> file);
