@@ -1,6 +1,7 @@
 // GDI objects: stock objects, brushes, fonts, regions, selection into DCs and deletion.
 #include "failures.h"
 #include "gdi_state.h"
+#include "reset.h"
 #include "settings.h"
 
 #include <cstring>
@@ -23,7 +24,10 @@ HGDIOBJ makeStock(DWORD type, COLORREF color, bool nullBrush = false) {
 
 }  // namespace
 
-GdiState& gdi() { return g_gdi; }
+GdiState& gdi() {
+    ensureStarted();
+    return g_gdi;
+}
 
 void resetGdi() {
     g_gdi.objects.clear();
@@ -53,7 +57,7 @@ void resetGdi() {
     g_gdi.defaultBitmap = (HGDIOBJ)g_gdi.objects.add(bitmap);
 }
 
-GdiObject* findObject(HGDIOBJ handle) { return g_gdi.objects.find(handle); }
+GdiObject* findObject(HGDIOBJ handle) { return gdi().objects.find(handle); }
 
 HGDIOBJ addObject(std::shared_ptr<GdiObject> object) {
     object->counted = true;

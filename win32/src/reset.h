@@ -3,6 +3,8 @@
 
 namespace win32 {
 
+// Runs the first reset if none has run yet.
+void ensureStarted();
 void resetSettings();
 void resetFailures();
 void resetWindowManager();

@@ -1,5 +1,6 @@
 // Modules and their resources, found by type and by name or number.
 #include "handles.h"
+#include "reset.h"
 #include "settings.h"
 
 #include "win32_test_control.h"
@@ -39,7 +40,10 @@ std::string keyOf(LPCSTR id) {
     return s;
 }
 
-Module* moduleOf(HMODULE module) { return g_modules.find(module ? (void*)module : (void*)g_main); }
+Module* moduleOf(HMODULE module) {
+    ensureStarted();
+    return g_modules.find(module ? (void*)module : (void*)g_main);
+}
 
 }  // namespace
 
@@ -57,6 +61,7 @@ void resetResources() {
 extern "C" {
 
 HINSTANCE Win32Test_CreateModule(LPCSTR name) {
+    ensureStarted();
     auto m = std::make_shared<Module>();
     m->name = lowerCase(name ? name : "");
     return (HINSTANCE)g_modules.add(m);
@@ -73,6 +78,7 @@ BOOL Win32Test_AddResource(HINSTANCE module, LPCSTR type, LPCSTR name, const voi
 
 // A name without an extension is looked up with ".dll", as the loader does.
 HMODULE WINAPI GetModuleHandleA(LPCSTR name) {
+    ensureStarted();
     if (!name) return g_main;
     std::string wanted = lowerCase(name);
     if (wanted.find('.') == std::string::npos) wanted += ".dll";

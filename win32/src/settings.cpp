@@ -1,6 +1,8 @@
 // System colours, metrics, version and device capabilities with their defaults, and their Win32 readers.
 #include "settings.h"
 
+#include "reset.h"
+
 #include "win32_test_control.h"
 
 #include <cctype>
@@ -48,7 +50,10 @@ constexpr COLORREF kDefaultColors[kSysColorCount] = {
 
 }  // namespace
 
-Settings& settings() { return g_settings; }
+Settings& settings() {
+    ensureStarted();
+    return g_settings;
+}
 
 void resetSettings() {
     Settings& s = g_settings;

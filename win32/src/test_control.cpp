@@ -6,16 +6,10 @@
 
 using namespace win32;
 
+
 namespace {
 
-bool g_everReset = false;
-
-// The stand-in is usable before the first reset, as a process starts with a desktop.
-struct StartUp {
-    StartUp() {
-        if (!g_everReset) Win32Test_Reset();
-    }
-} g_startUp;
+bool g_started = false;
 
 void putLe(FILE* f, uint32_t v, int bytes) {
     for (int i = 0; i < bytes; ++i) std::fputc((int)((v >> (8 * i)) & 0xFF), f);
@@ -23,10 +17,19 @@ void putLe(FILE* f, uint32_t v, int bytes) {
 
 }  // namespace
 
+namespace win32 {
+
+// The stand-in is usable before the first reset, as a process starts with a desktop.
+void ensureStarted() {
+    if (!g_started) Win32Test_Reset();
+}
+
+}  // namespace win32
+
 extern "C" {
 
 void Win32Test_Reset(void) {
-    g_everReset = true;
+    g_started = true;
     resetSettings();
     resetFailures();
     resetHooks();

@@ -1,4 +1,5 @@
 // The window table and tree: lookups, parent/child/sibling relations, visibility and coordinates.
+#include "reset.h"
 #include "window.h"
 
 #include <algorithm>
@@ -9,10 +10,13 @@ namespace {
 WindowManager g_wm;
 }
 
-WindowManager& wm() { return g_wm; }
+WindowManager& wm() {
+    ensureStarted();
+    return g_wm;
+}
 
 Window* findWindow(HWND hwnd) {
-    Window* w = g_wm.windows.find(hwnd);
+    Window* w = wm().windows.find(hwnd);
     return (w && !w->dead) ? w : nullptr;
 }
 

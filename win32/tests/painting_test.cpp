@@ -1,0 +1,251 @@
+// Device contexts over window pixels: fills, opaque text fills, focus rectangles, clipping, update regions, objects.
+#include "stand_in_test.h"
+
+namespace {
+
+constexpr COLORREF kSentinel = 0x010203;
+
+// The pixels of a row as letters: '#' for the colour asked, '.' for the sentinel, '?' otherwise.
+std::string Row(HWND w, int y, int x0, int x1, COLORREF ink) {
+    std::string s;
+    for (int x = x0; x < x1; ++x) {
+        COLORREF c = Win32Test_GetPixel(w, x, y);
+        s += c == ink ? '#' : (c == kSentinel ? '.' : '?');
+    }
+    return s;
+}
+
+}  // namespace
+
+class PaintingTest : public StandInTest {
+protected:
+    HWND Canvas(DWORD style = WS_POPUP | WS_VISIBLE | WS_BORDER) {
+        HWND w = TopLevel(20, 12, style);
+        Win32Test_FillWindow(w, kSentinel);
+        return w;
+    }
+};
+
+TEST_F(PaintingTest, ClientDcIsOffsetByTheFrameAndClippedToTheClientArea) {
+    HWND w = Canvas();  // one-pixel border: client (1,1)-(19,11)
+    HDC hdc = GetDC(w);
+    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    HGDIOBJ old = SelectObject(hdc, red);
+    EXPECT_TRUE(PatBlt(hdc, -5, -5, 8, 8, PATCOPY));
+    SelectObject(hdc, old);
+    ReleaseDC(w, hdc);
+    EXPECT_EQ(Row(w, 0, 0, 6, 0x0000FF), "......");  // the frame row is outside the client DC
+    EXPECT_EQ(Row(w, 1, 0, 6, 0x0000FF), ".###..");
+    EXPECT_EQ(Row(w, 3, 0, 6, 0x0000FF), ".###..");
+    EXPECT_EQ(Row(w, 4, 0, 6, 0x0000FF), "......");
+    EXPECT_TRUE(DeleteObject(red));
+}
+
+TEST_F(PaintingTest, WindowDcCoversTheFrame) {
+    HWND w = Canvas();
+    HDC hdc = GetWindowDC(w);
+    SelectObject(hdc, GetStockObject(BLACK_BRUSH));
+    PatBlt(hdc, 0, 0, 3, 1, PATCOPY);
+    ReleaseDC(w, hdc);
+    EXPECT_EQ(Row(w, 0, 0, 5, 0), "###..");
+}
+
+TEST_F(PaintingTest, PatBltOperationsAndNegativeSizes) {
+    HWND w = Canvas(WS_POPUP | WS_VISIBLE);
+    HDC hdc = GetDC(w);
+    HBRUSH b = CreateSolidBrush(0x00FF00);
+    SelectObject(hdc, b);
+    PatBlt(hdc, 4, 0, -2, 1, PATCOPY);  // columns 2 and 3
+    EXPECT_EQ(Row(w, 0, 0, 6, 0x00FF00), "..##..");
+    PatBlt(hdc, 0, 1, 2, 1, DSTINVERT);
+    EXPECT_EQ(Win32Test_GetPixel(w, 0, 1), (COLORREF)(~kSentinel & 0xFFFFFF));
+    PatBlt(hdc, 2, 0, 1, 1, PATINVERT);  // green ^ green
+    EXPECT_EQ(Win32Test_GetPixel(w, 2, 0), (COLORREF)0);
+    SelectObject(hdc, GetStockObject(NULL_BRUSH));
+    PatBlt(hdc, 0, 2, 5, 1, PATCOPY);  // a null brush paints nothing
+    EXPECT_EQ(Row(w, 2, 0, 5, 0), ".....");
+    ReleaseDC(w, hdc);
+    DeleteObject(b);
+}
+
+TEST_F(PaintingTest, OpaqueTextOutputFillsWithTheBackgroundColourInEitherMode) {
+    HWND w = Canvas(WS_POPUP | WS_VISIBLE);
+    HDC hdc = GetDC(w);
+    SetBkColor(hdc, 0x0000FF);
+    SetBkMode(hdc, TRANSPARENT);
+    RECT r{1, 1, 4, 3};
+    EXPECT_TRUE(ExtTextOutA(hdc, 0, 0, ETO_OPAQUE, &r, "", 0, nullptr));
+    ReleaseDC(w, hdc);
+    EXPECT_EQ(Row(w, 0, 0, 5, 0x0000FF), ".....");
+    EXPECT_EQ(Row(w, 1, 0, 5, 0x0000FF), ".###.");
+    EXPECT_EQ(Row(w, 2, 0, 5, 0x0000FF), ".###.");
+    EXPECT_EQ(Row(w, 3, 0, 5, 0x0000FF), ".....");
+}
+
+TEST_F(PaintingTest, FocusRectangleInvertsDotsAndUndoesItself) {
+    HWND w = Canvas(WS_POPUP | WS_VISIBLE);
+    const COLORREF inverted = ~kSentinel & 0xFFFFFF;
+    HDC hdc = GetDC(w);
+    RECT r{2, 1, 8, 5};
+    DrawFocusRect(hdc, &r);
+    // Outline pixels whose x + y is even are inverted.
+    EXPECT_EQ(Row(w, 0, 0, 10, inverted), "..........");
+    EXPECT_EQ(Row(w, 1, 0, 10, inverted), "...#.#.#..");
+    EXPECT_EQ(Row(w, 2, 0, 10, inverted), "..#.......");
+    EXPECT_EQ(Row(w, 3, 0, 10, inverted), ".......#..");
+    EXPECT_EQ(Row(w, 4, 0, 10, inverted), "..#.#.#...");
+    EXPECT_EQ(Row(w, 5, 0, 10, inverted), "..........");
+    // The corners are inverted once, so a second call restores every pixel.
+    DrawFocusRect(hdc, &r);
+    for (int y = 0; y < 12; ++y)
+        for (int x = 0; x < 20; ++x) ASSERT_EQ(Win32Test_GetPixel(w, x, y), kSentinel) << x << "," << y;
+    RECT thin{3, 3, 4, 4};  // a single pixel
+    DrawFocusRect(hdc, &thin);
+    EXPECT_EQ(Win32Test_GetPixel(w, 3, 3), inverted);
+    ReleaseDC(w, hdc);
+}
+
+TEST_F(PaintingTest, ClippingNarrowsAndSaveRestoreBringsItBack) {
+    HWND w = Canvas(WS_POPUP | WS_VISIBLE);
+    HDC hdc = GetDC(w);
+    SelectObject(hdc, GetStockObject(BLACK_BRUSH));
+    int saved = SaveDC(hdc);
+    EXPECT_EQ(IntersectClipRect(hdc, 2, 0, 6, 12), SIMPLEREGION);
+    EXPECT_EQ(IntersectClipRect(hdc, 4, 0, 10, 12), SIMPLEREGION);
+    EXPECT_EQ(ExcludeClipRect(hdc, 0, 0, 20, 1), SIMPLEREGION);
+    RECT box;
+    GetClipBox(hdc, &box);
+    EXPECT_EQ(box.left, 4);
+    EXPECT_EQ(box.right, 6);
+    EXPECT_EQ(box.top, 1);
+    PatBlt(hdc, 0, 0, 20, 2, PATCOPY);
+    EXPECT_EQ(Row(w, 0, 0, 8, 0), "........");
+    EXPECT_EQ(Row(w, 1, 0, 8, 0), "....##..");
+    EXPECT_EQ(IntersectClipRect(hdc, 30, 30, 40, 40), NULLREGION);
+    EXPECT_TRUE(RestoreDC(hdc, saved));
+    PatBlt(hdc, 0, 3, 3, 1, PATCOPY);
+    EXPECT_EQ(Row(w, 3, 0, 4, 0), "###.");
+    EXPECT_FALSE(RestoreDC(hdc, -1));  // nothing left to restore
+    ReleaseDC(w, hdc);
+}
+
+TEST_F(PaintingTest, ExcludeUpdateRgnLeavesPendingAreasAlone) {
+    HWND w = Canvas(WS_POPUP | WS_VISIBLE);
+    ValidateRect(w, nullptr);
+    RECT pending{0, 0, 3, 12};
+    InvalidateRect(w, &pending, FALSE);
+    HDC hdc = GetDC(w);
+    EXPECT_EQ(ExcludeUpdateRgn(hdc, w), SIMPLEREGION);
+    SelectObject(hdc, GetStockObject(BLACK_BRUSH));
+    PatBlt(hdc, 0, 0, 6, 1, PATCOPY);
+    ReleaseDC(w, hdc);
+    EXPECT_EQ(Row(w, 0, 0, 6, 0), "...###");
+}
+
+TEST_F(PaintingTest, HiddenWindowsDrawNothing) {
+    HWND top = TopLevel(40, 40, WS_POPUP);  // not visible
+    HWND kid = Child(top, "Static", WS_VISIBLE, 0, 0, 10, 10);
+    Win32Test_FillWindow(kid, kSentinel);
+    HDC hdc = GetDC(kid);
+    SelectObject(hdc, GetStockObject(BLACK_BRUSH));
+    EXPECT_TRUE(PatBlt(hdc, 0, 0, 10, 10, PATCOPY));
+    EXPECT_EQ(GetPixel(hdc, 0, 0), CLR_INVALID);
+    ReleaseDC(kid, hdc);
+    EXPECT_EQ(Win32Test_GetPixel(kid, 0, 0), kSentinel);
+}
+
+TEST_F(PaintingTest, ClipChildrenLeavesChildAreasOut) {
+    HWND top = TopLevel(20, 10, WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN);
+    Child(top, "Static", WS_VISIBLE, 2, 0, 3, 10);
+    Child(top, "Static", 0, 8, 0, 3, 10);  // hidden children do not count
+    Win32Test_FillWindow(top, kSentinel);
+    HDC hdc = GetDC(top);
+    SelectObject(hdc, GetStockObject(BLACK_BRUSH));
+    PatBlt(hdc, 0, 0, 12, 1, PATCOPY);
+    ReleaseDC(top, hdc);
+    EXPECT_EQ(Row(top, 0, 0, 12, 0), "##...#######");
+}
+
+TEST_F(PaintingTest, BeginPaintErasesOnceAndClipsToTheUpdateRegion) {
+    Register("Erasing", nullptr, GetSysColorBrush(COLOR_WINDOW));
+    HWND w = CreateWindowExA(0, "Erasing", "", WS_POPUP | WS_VISIBLE, 0, 0, 10, 5, nullptr, nullptr, module_, nullptr);
+    UpdateWindow(w);
+    EXPECT_EQ(Win32Test_GetPixel(w, 9, 4), (COLORREF)0xFFFFFF);
+    Win32Test_FillWindow(w, kSentinel);
+    RECT part{0, 0, 2, 5};
+    InvalidateRect(w, &part, FALSE);
+    EXPECT_FALSE(Win32Test_UpdateNeedsErase(w));
+    PAINTSTRUCT ps;
+    HDC hdc = BeginPaint(w, &ps);
+    EXPECT_FALSE(ps.fErase);
+    EXPECT_EQ(ps.rcPaint.right, 2);
+    SelectObject(hdc, GetStockObject(BLACK_BRUSH));
+    PatBlt(hdc, 0, 0, 10, 1, PATCOPY);
+    EndPaint(w, &ps);
+    EXPECT_EQ(Row(w, 0, 0, 4, 0), "##..");
+    RECT update;
+    EXPECT_FALSE(GetUpdateRect(w, &update, FALSE));  // validated by BeginPaint
+    EXPECT_EQ(Win32Test_OpenDCs(), 0);
+}
+
+TEST_F(PaintingTest, CallerInvalidationsAreRecorded) {
+    HWND w = Canvas();
+    Win32Test_ClearInvalidations();
+    RECT r{1, 2, 3, 4};
+    InvalidateRect(w, &r, TRUE);
+    InvalidateRect(w, nullptr, FALSE);
+    Win32TestInvalidation log[4];
+    ASSERT_EQ(Win32Test_GetInvalidations(w, log, 4), 2);
+    EXPECT_EQ(log[0].rect.left, 1);
+    EXPECT_EQ(log[0].rect.bottom, 4);
+    EXPECT_TRUE(log[0].erase);
+    EXPECT_EQ(log[1].rect.right, 18);  // the whole client area
+    EXPECT_FALSE(log[1].erase);
+    EXPECT_TRUE(Win32Test_UpdateNeedsErase(w));
+}
+
+TEST_F(PaintingTest, ObjectsAreCountedAndSelectedOnesSurviveDeletion) {
+    HWND w = Canvas();
+    int created = Win32Test_CreatedGdiObjects();
+    HBRUSH b = CreateSolidBrush(0x112233);
+    EXPECT_EQ(Win32Test_CreatedGdiObjects(), created + 1);
+    EXPECT_EQ(Win32Test_LiveGdiObjects(), 1);
+    HDC hdc = GetDC(w);
+    HGDIOBJ old = SelectObject(hdc, b);
+    EXPECT_EQ(old, GetStockObject(WHITE_BRUSH));
+    EXPECT_FALSE(DeleteObject(b));  // still selected
+    SelectObject(hdc, old);
+    EXPECT_TRUE(DeleteObject(b));
+    EXPECT_EQ(Win32Test_LiveGdiObjects(), 0);
+    EXPECT_FALSE(DeleteObject(b));
+    EXPECT_TRUE(DeleteObject(GetStockObject(BLACK_BRUSH)));  // stock objects ignore deletion
+    EXPECT_TRUE(DeleteObject(GetSysColorBrush(COLOR_BTNFACE)));
+    EXPECT_EQ(Win32Test_CreatedGdiObjects(), created + 1);
+    EXPECT_EQ(ReleaseDC(w, hdc), 1);
+    EXPECT_EQ(ReleaseDC(w, hdc), 0);
+}
+
+TEST_F(PaintingTest, DcAndBrushCreationCanFail) {
+    HWND w = Canvas();
+    Win32Test_FailAfter(WIN32TEST_FAIL_DC, 0);
+    EXPECT_EQ(GetDC(w), nullptr);
+    HDC hdc = GetDC(w);
+    EXPECT_NE(hdc, nullptr);
+    Win32Test_FailAfter(WIN32TEST_FAIL_GDI_OBJECT, 1);
+    HBRUSH first = CreateSolidBrush(0);
+    EXPECT_NE(first, nullptr);
+    EXPECT_EQ(CreateSolidBrush(0), nullptr);
+    DeleteObject(first);
+    ReleaseDC(w, hdc);
+}
+
+TEST_F(PaintingTest, DefaultFrameAndCaption) {
+    HWND w = CreateWindowExA(0, "Static", "Cap", WS_POPUP | WS_VISIBLE | WS_CAPTION, 0, 0, 60, 40, nullptr,
+                             nullptr, module_, nullptr);
+    UpdateWindow(w);
+    EXPECT_EQ(Win32Test_GetPixel(w, 0, 0), (COLORREF)0x000000);   // outline
+    EXPECT_EQ(Win32Test_GetPixel(w, 1, 30), (COLORREF)0xC0C0C0);  // dialog frame band
+    EXPECT_EQ(Win32Test_GetPixel(w, 40, 4), (COLORREF)0x808080);  // inactive caption
+    SendMessageA(w, WM_NCACTIVATE, TRUE, 0);
+    EXPECT_EQ(Win32Test_GetPixel(w, 40, 4), (COLORREF)0x800000);  // active caption
+}
