@@ -4,7 +4,8 @@
 set -euo pipefail
 game=$1
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+trap 'kill -9 $pid 2>/dev/null || true; rm -rf "$work"' EXIT
+pid=
 # Started from an unrelated folder: the game must find its data by itself.
 cd "$work"
 "$game" --windowed &

@@ -6,12 +6,16 @@ game=$1
 cd "$(mktemp -d)"
 "$game" &
 pid=$!
-trap 'kill $pid 2>/dev/null || true' EXIT
+# SIGKILL: a game that ignores window-close requests may ignore a polite end too.
+trap 'kill -9 $pid 2>/dev/null || true' EXIT
 
 wait_for_window() {  # wait_for_window <name> <width>: the id of a visible window of that name and width
-  for _ in $(seq 150); do
+  local info
+  for _ in $(seq 600); do
     for w in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
-      if xwininfo -id "$w" | grep -q "Width: $2\$"; then echo "$w"; return 0; fi
+      # Read all of xwininfo first: grep -q closing the pipe early would fail it under pipefail.
+      info=$(xwininfo -id "$w" 2>/dev/null || true)
+      if grep -q "Width: $2\$" <<<"$info"; then echo "$w"; return 0; fi
     done
     sleep 0.1
   done
@@ -19,8 +23,13 @@ wait_for_window() {  # wait_for_window <name> <width>: the id of a visible windo
 }
 
 question=$(wait_for_window Talvijahti 380) || { echo "the question window never appeared" >&2; exit 1; }
-sleep 0.3
-xdotool key --window "$question" e
+# A key sent before the dialog reads its events is lost: repeat until the dialog is gone.
+for _ in $(seq 50); do
+  xwininfo -id "$question" >/dev/null 2>&1 || break
+  xdotool key --window "$question" e 2>/dev/null || true
+  sleep 0.3
+done
 game_window=$(wait_for_window Talvijahti 800) || { echo "no 800-pixel game window after answering no" >&2; exit 1; }
-xwininfo -id "$game_window" | grep -q "Height: 600$" || { echo "the game window is not 600 high" >&2; exit 1; }
+info=$(xwininfo -id "$game_window")
+grep -q "Height: 600$" <<<"$info" || { echo "the game window is not 600 high" >&2; exit 1; }
 echo "start question: answered no, got the 800 x 600 window"
