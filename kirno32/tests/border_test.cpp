@@ -1,0 +1,178 @@
+// Sunken borders of edit fields, list boxes and combo boxes, painted in the parent, and their invalidation.
+#include "kirno_fixture.h"
+
+namespace {
+
+class Borders : public KirnoTest {
+ protected:
+  void SetUp() override {
+    KirnoTest::SetUp();
+    Register();
+    parent_ = MakeParent(200, 150);
+  }
+  // A control at (20, 20), 60 x 20, subclassed and painted over a sentinel parent.
+  HWND Painted(LPCSTR className, DWORD style, HWND parent = nullptr) {
+    HWND control = MakeChild(parent ? parent : parent_, className, WS_VISIBLE | style, 20, 20, 60, 20);
+    Ctl3dSubclassCtl(control);
+    Win32Test_FillWindow(parent ? parent : parent_, WIN32TEST_UNPAINTED);
+    SendMessageA(control, WM_PAINT, 0, 0);
+    return control;
+  }
+  HWND parent_ = nullptr;
+};
+
+std::string Repeat(char c, int n) { return std::string(n, c); }
+
+// Inner ring on (20, 20)-(80, 40): black top and left, face bottom and right; outer ring one
+// pixel outside: shadow top and left, highlight bottom and right.
+TEST_F(Borders, FourSunkenEdgesWithoutScrollBars) {
+  for (const char* className : {"Edit", "ListBox"}) {
+    SCOPED_TRACE(className);
+    HWND control = Painted(className, 0);
+    EXPECT_EQ(Row(parent_, 19, 18, 82), "." + Repeat('d', 61) + "w" + ".");
+    EXPECT_EQ(Row(parent_, 20, 18, 82), ".d" + Repeat('k', 59) + "gw.");
+    EXPECT_EQ(Row(parent_, 30, 18, 82), ".dk" + Repeat('.', 58) + "gw.");
+    EXPECT_EQ(Row(parent_, 39, 18, 82), ".d" + Repeat('g', 60) + "w.");
+    EXPECT_EQ(Row(parent_, 40, 18, 82), "." + Repeat('w', 62) + ".");
+    DestroyWindow(control);
+  }
+}
+
+TEST_F(Borders, VerticalScrollBarLeavesOutTheRightEdges) {
+  Painted("Edit", WS_VSCROLL);
+  EXPECT_EQ(Row(parent_, 19, 18, 82), "." + Repeat('d', 62) + ".");
+  EXPECT_EQ(Row(parent_, 30, 18, 82), ".dk" + Repeat('.', 58) + ".w.") << "highlight just outside, none inside";
+  // The corner under the scroll bar (16 wide) gets a black bottom line.
+  EXPECT_EQ(Row(parent_, 39, 60, 82), "gggg" + Repeat('k', 16) + "w.");
+  EXPECT_EQ(Row(parent_, 40, 18, 82), "." + Repeat('w', 62) + ".");
+}
+
+TEST_F(Borders, HorizontalScrollBarLeavesOutTheBottomEdges) {
+  Painted("ListBox", WS_HSCROLL);
+  EXPECT_EQ(Row(parent_, 39, 18, 82), ".dk" + Repeat('.', 58) + "kw.");
+  EXPECT_EQ(Row(parent_, 40, 18, 82), ".d" + Repeat('w', 60) + "w.") << "the row just below, in highlight";
+  EXPECT_EQ(Row(parent_, 41, 18, 82), Repeat('.', 64));
+  // The corner beside the scroll bar (arrow width 16) gets a black right line.
+  EXPECT_EQ(Column(parent_, 79, 21, 41), Repeat('g', 3) + Repeat('k', 16) + "w");
+}
+
+TEST_F(Borders, BothScrollBars) {
+  Painted("ListBox", WS_VSCROLL | WS_HSCROLL);
+  EXPECT_EQ(Row(parent_, 19, 18, 82), "." + Repeat('d', 62) + ".");
+  EXPECT_EQ(Column(parent_, 80, 19, 42), "d" + Repeat('w', 20) + "..");
+  EXPECT_EQ(Row(parent_, 40, 18, 82), ".d" + Repeat('w', 60) + "..");
+}
+
+// A closed drop-down combo box is one line high (21 pixels), whatever height it was created with.
+TEST_F(Borders, DropDownListComboBoxOutlinesItsButton) {
+  HWND combo = Painted("ComboBox", CBS_DROPDOWNLIST);
+  RECT r;
+  GetWindowRect(combo, &r);
+  ASSERT_EQ(r.bottom - r.top, 21);
+  EXPECT_EQ(Row(parent_, 20, 18, 82), ".d" + Repeat('k', 59) + "kw.");
+  EXPECT_EQ(Row(parent_, 40, 18, 82), ".d" + Repeat('g', 44) + Repeat('k', 16) + "w.");
+  EXPECT_EQ(Column(parent_, 79, 20, 41), Repeat('k', 21));
+  EXPECT_EQ(Row(parent_, 41, 18, 82), "." + Repeat('w', 62) + ".");
+}
+
+TEST_F(Borders, SimpleComboBoxChildrenDrawInTheComboBoxParent) {
+  HWND combo = MakeChild(parent_, "ComboBox", WS_VISIBLE | CBS_SIMPLE, 20, 20, 80, 100);
+  ASSERT_TRUE(Ctl3dSubclassCtl(combo));
+  HWND list = GetWindow(combo, GW_CHILD);
+  ASSERT_EQ(GetWindowLongPtrA(list, GWLP_ID), 1000);
+  RECT listRect;
+  GetWindowRect(list, &listRect);
+  MapWindowPoints(nullptr, parent_, reinterpret_cast<POINT*>(&listRect), 2);
+  Win32Test_FillWindow(parent_, WIN32TEST_UNPAINTED);
+  Win32Test_FillWindow(combo, WIN32TEST_UNPAINTED);
+  SendMessageA(list, WM_PAINT, 0, 0);
+  // No top edges; the left edges start one row lower.
+  int x = listRect.left;
+  EXPECT_EQ(Letter(Pixel(parent_, x, listRect.top)), '.');
+  EXPECT_EQ(Letter(Pixel(parent_, x, listRect.top + 1)), 'k');
+  EXPECT_EQ(Letter(Pixel(parent_, x - 1, listRect.top + 1)), 'd');
+  EXPECT_EQ(Letter(Pixel(parent_, x - 1, listRect.bottom)), 'w');
+  EXPECT_EQ(Row(combo, 50, 0, 80), Repeat('.', 80)) << "nothing drawn in the combo box itself";
+}
+
+TEST_F(Borders, CaretIsHiddenWhileTheEditBorderIsDrawn) {
+  HWND edit = MakeChild(parent_, "Edit", WS_VISIBLE, 20, 20, 60, 20);
+  Ctl3dSubclassCtl(edit);
+  SetFocus(edit);
+  CreateCaret(edit, nullptr, 1, 13);
+  ShowCaret(edit);
+  int hides = Win32Test_CaretHideCalls();
+  int shows = Win32Test_CaretShowCalls();
+  SendMessageA(edit, WM_PAINT, 0, 0);
+  EXPECT_EQ(Win32Test_CaretHideCalls(), hides + 1);
+  EXPECT_EQ(Win32Test_CaretShowCalls(), shows + 1);
+  EXPECT_EQ(Win32Test_CaretHideLevel(), 0);
+}
+
+TEST_F(Borders, HiddenControlDrawsNoBorder) {
+  HWND edit = MakeChild(parent_, "Edit", 0, 20, 20, 60, 20);
+  Ctl3dSubclassCtl(edit);
+  Win32Test_FillWindow(parent_, WIN32TEST_UNPAINTED);
+  DrawControlBorder(edit, TRUE, kEntryEdit);
+  EXPECT_EQ(Row(parent_, 19, 18, 82), Repeat('.', 64));
+}
+
+struct Moved {
+  const char* name;
+  int x, y, cx, cy;
+  UINT flags;
+  RECT expected;
+};
+
+TEST_F(Borders, MovingOrSizingInvalidatesTheRing) {
+  const Moved cases[] = {
+      {"shrinking in place: only the strip below", 0, 0, 60, 10, SWP_NOMOVE, {19, 30, 81, 41}},
+      {"growing in place", 0, 0, 60, 30, SWP_NOMOVE, {19, 19, 81, 41}},
+      {"narrower", 0, 0, 50, 10, SWP_NOMOVE, {19, 19, 81, 41}},
+      {"moving", 30, 30, 60, 20, SWP_NOSIZE, {19, 19, 81, 41}},
+  };
+  for (const Moved& c : cases) {
+    SCOPED_TRACE(c.name);
+    HWND list = MakeChild(parent_, "ListBox", WS_VISIBLE, 20, 20, 60, 20);
+    Ctl3dSubclassCtl(list);
+    Win32Test_ClearInvalidations();
+    SetWindowPos(list, nullptr, c.x, c.y, c.cx, c.cy, c.flags | SWP_NOZORDER);
+    Win32TestInvalidation invalidations[4];
+    int count = Win32Test_GetInvalidations(parent_, invalidations, 4);
+    ASSERT_GE(count, 1);
+    EXPECT_TRUE(EqualRect(&invalidations[0].rect, &c.expected))
+        << invalidations[0].rect.left << "," << invalidations[0].rect.top << "," << invalidations[0].rect.right
+        << "," << invalidations[0].rect.bottom;
+    EXPECT_FALSE(invalidations[0].erase);
+    DestroyWindow(list);
+  }
+}
+
+TEST_F(Borders, VerticalScrollBarWidensTheInvalidRing) {
+  HWND edit = MakeChild(parent_, "Edit", WS_VISIBLE | WS_VSCROLL, 20, 20, 60, 20);
+  Ctl3dSubclassCtl(edit);
+  Win32Test_ClearInvalidations();
+  SetWindowPos(edit, nullptr, 0, 0, 60, 30, SWP_NOMOVE | SWP_NOZORDER);
+  Win32TestInvalidation invalidation;
+  ASSERT_GE(Win32Test_GetInvalidations(parent_, &invalidation, 1), 1);
+  RECT expected = {19, 19, 82, 41};
+  EXPECT_TRUE(EqualRect(&invalidation.rect, &expected));
+}
+
+// Older platforms have no position-changing message worth using: hiding invalidates the ring.
+TEST_F(Borders, HidingOnOlderPlatformsInvalidatesTheRing) {
+  Ctl3dUnregister(caller_);
+  Win32Test_SetVersion(0xC0000004);  // reported as 3.0
+  Register();
+  ASSERT_EQ(g_kirno.windowsVersion, 0x300);
+  HWND edit = MakeChild(parent_, "Edit", WS_VISIBLE, 20, 20, 60, 20);
+  Ctl3dSubclassCtl(edit);
+  Win32Test_ClearInvalidations();
+  SendMessageA(edit, WM_SHOWWINDOW, FALSE, 0);
+  Win32TestInvalidation invalidation;
+  ASSERT_GE(Win32Test_GetInvalidations(parent_, &invalidation, 1), 1);
+  RECT expected = {19, 19, 81, 41};
+  EXPECT_TRUE(EqualRect(&invalidation.rect, &expected));
+}
+
+}  // namespace

@@ -1,0 +1,169 @@
+// EnumFile on real directory trees, seen through the stand-in's Windows drive.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <win32_test_control.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "kirno32.h"
+#include "kirno_state.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> g_visited;
+int g_stopAt = 0;  // the callback returns 7 on this file (1-based); 0: never stops
+
+int WINAPI Collect(const char* path) {
+  g_visited.push_back(path);
+  return static_cast<int>(g_visited.size()) == g_stopAt ? 7 : 0;
+}
+
+class EnumFiles : public testing::Test {
+ protected:
+  void SetUp() override {
+    Win32Test_Reset();
+    KirnoResetState();
+    g_visited.clear();
+    g_stopAt = 0;
+    char linuxTemplate[] = "/tmp/kirno-enum-XXXXXX";
+    ASSERT_NE(mkdtemp(linuxTemplate), nullptr);
+    root_ = linuxTemplate;
+    originalCwd_ = fs::current_path();
+  }
+  void TearDown() override {
+    fs::current_path(originalCwd_);
+    fs::remove_all(root_);
+  }
+  void Touch(const std::string& relative) {
+    fs::path path = root_ / relative;
+    fs::create_directories(path.parent_path());
+    std::ofstream(path) << "x";
+  }
+  // The Windows form of a path below the root.
+  std::string Win(const std::string& relative = "") {
+    char buffer[1024];
+    fs::path path = relative.empty() ? root_ : root_ / relative;
+    EXPECT_GT(Win32Test_ToWindowsPath(path.c_str(), buffer, sizeof buffer), 0u);
+    return buffer;
+  }
+  std::string CurrentDirectory() {
+    char buffer[1024] = {};
+    GetCurrentDirectoryA(sizeof buffer, buffer);
+    return buffer;
+  }
+  fs::path root_;
+  fs::path originalCwd_;
+};
+
+// One subdirectory per level, so the order is fixed: files of a directory, then its subdirectory.
+TEST_F(EnumFiles, DepthFirstWithFilesBeforeSubdirectories) {
+  Touch("a.txt");
+  Touch("skip.dat");
+  Touch("s/b.txt");
+  Touch("s/t/c.txt");
+  Touch("s/t/d.dat");
+  EXPECT_EQ(EnumFile(Win().c_str(), "*.txt", 1, Collect), 0);
+  EXPECT_EQ(g_visited, (std::vector<std::string>{Win("a.txt"), Win("s\\b.txt"), Win("s\\t\\c.txt")}));
+}
+
+TEST_F(EnumFiles, EverySiblingIsVisitedOnceAndBeforeItsChildren) {
+  for (const char* file : {"1.txt", "2.txt", "x/3.txt", "x/4.txt", "y/5.txt", "y/z/6.txt"}) Touch(file);
+  EXPECT_EQ(EnumFile(Win().c_str(), "*.*", 1, Collect), 0);
+  ASSERT_EQ(g_visited.size(), 6u);
+  auto position = [&](const std::string& name) {
+    return std::find(g_visited.begin(), g_visited.end(), Win(name)) - g_visited.begin();
+  };
+  EXPECT_LT(position("1.txt"), 2);
+  EXPECT_LT(position("2.txt"), 2);
+  EXPECT_LT(position("y/5.txt"), position("y/z/6.txt"));
+  EXPECT_EQ(std::abs(position("x/3.txt") - position("x/4.txt")), 1) << "a directory's files come together";
+}
+
+TEST_F(EnumFiles, CallbackResultStopsTheWalk) {
+  Touch("a.txt");
+  Touch("s/b.txt");
+  Touch("s/t/c.txt");
+  fs::current_path("/tmp");
+  std::string before = CurrentDirectory();
+  g_stopAt = 2;
+  EXPECT_EQ(EnumFile(Win().c_str(), "*.txt", 1, Collect), 7);
+  EXPECT_EQ(g_visited.size(), 2u);
+  EXPECT_EQ(CurrentDirectory(), before);
+  EXPECT_EQ(fs::current_path(), fs::path("/tmp"));
+}
+
+TEST_F(EnumFiles, WithoutRecursionOnlyTheDirectoryItself) {
+  Touch("a.txt");
+  Touch("sub/b.txt");
+  fs::create_directories(root_ / "folder.txt");
+  EXPECT_EQ(EnumFile(Win().c_str(), "*.txt", 0, Collect), 0);
+  EXPECT_EQ(g_visited, (std::vector<std::string>{Win("a.txt")}));
+}
+
+TEST_F(EnumFiles, MatchingDirectoriesAreNeverReported) {
+  fs::create_directories(root_ / "folder.txt" / "inner.txt");
+  Touch("folder.txt/inner.txt/file.txt");
+  EXPECT_EQ(EnumFile(Win().c_str(), "*.txt", 1, Collect), 0);
+  EXPECT_EQ(g_visited, (std::vector<std::string>{Win("folder.txt\\inner.txt\\file.txt")}));
+}
+
+TEST_F(EnumFiles, RelativeDirectoryAndRestoredCurrentDirectory) {
+  Touch("sub/a.txt");
+  fs::current_path(root_);
+  EXPECT_EQ(EnumFile("sub", "*.txt", 0, Collect), 0);
+  EXPECT_EQ(g_visited, (std::vector<std::string>{Win("sub\\a.txt")}));
+  EXPECT_EQ(fs::current_path(), root_);
+}
+
+TEST_F(EnumFiles, MissingDirectoryOrNoMatch) {
+  fs::current_path("/tmp");
+  EXPECT_EQ(EnumFile(Win("missing").c_str(), "*.*", 1, Collect), 0);
+  Touch("a.dat");
+  EXPECT_EQ(EnumFile(Win().c_str(), "*.txt", 1, Collect), 0);
+  EXPECT_TRUE(g_visited.empty());
+  EXPECT_EQ(fs::current_path(), fs::path("/tmp"));
+}
+
+TEST_F(EnumFiles, OutOfMemory) {
+  Touch("a.txt");
+  Touch("s/b.txt");
+  Win32Test_FailAfter(WIN32TEST_FAIL_MEMORY, 0);  // the pattern copy
+  EXPECT_EQ(EnumFile(Win().c_str(), "*.txt", 1, Collect), 0xFFFF);
+  Win32Test_FailAfter(WIN32TEST_FAIL_MEMORY, 1);  // the saved directory
+  EXPECT_EQ(EnumFile(Win().c_str(), "*.txt", 1, Collect), 0xFFFF);
+  EXPECT_TRUE(g_visited.empty());
+
+  // A failure deeper down skips that level only: here the top directory's file pass.
+  Win32Test_FailAfter(WIN32TEST_FAIL_MEMORY, 2);
+  EXPECT_EQ(EnumFile(Win().c_str(), "*.txt", 1, Collect), 0);
+  EXPECT_EQ(g_visited, (std::vector<std::string>{Win("s\\b.txt")}));
+}
+
+// A full path that would not fit the 262-byte path buffer is skipped; its shorter neighbour is not.
+TEST_F(EnumFiles, OverLongPathIsSkippedSafely) {
+  const std::string segment(50, 'd');
+  std::string deep = segment;
+  while (Win(deep + "/" + segment).size() < 230) deep += "/" + segment;
+  const std::string dir = Win(deep);
+  // The directory, a backslash, the name and its NUL in 262 bytes: this name just fits.
+  const size_t longest = 262 - dir.size() - 2;
+  const std::string fitting(longest, 'f');
+  Touch(deep + "/" + fitting);
+  Touch(deep + "/" + std::string(longest + 1, 'n'));
+  Touch(deep + "/short.txt");
+  EXPECT_EQ(EnumFile(Win().c_str(), "*", 1, Collect), 0);
+  std::sort(g_visited.begin(), g_visited.end());
+  EXPECT_EQ(g_visited, (std::vector<std::string>{dir + "\\" + fitting, dir + "\\short.txt"}));
+  ASSERT_FALSE(g_visited.empty());
+  EXPECT_EQ(g_visited[0].size(), 261u);
+}
+
+}  // namespace
