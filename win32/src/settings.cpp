@@ -94,7 +94,7 @@ void resetSettings() {
     s.metrics[SM_CXEDGE] = 2;
     s.metrics[SM_CYEDGE] = 2;
     s.metrics[SM_CYSMCAPTION] = 15;
-    s.version = 0x04210333;  // Windows NT 3.51, build 1057
+    s.version = 0x04213303;  // Windows NT 3.51, build 1057: major 3 in the low byte, minor 51 above it
     s.deviceCaps = {{DRIVERVERSION, 0x300}, {TECHNOLOGY, 1 /* raster display */},
                     {HORZSIZE, 320},        {VERTSIZE, 240},
                     {HORZRES, 1024},        {VERTRES, 768},

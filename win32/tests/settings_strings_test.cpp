@@ -12,7 +12,15 @@ TEST_F(SettingsTest, DefaultsAndOverrides) {
     EXPECT_EQ(GetSystemMetrics(SM_CXHSCROLL), 16);
     Win32Test_SetSystemMetric(SM_DBCSENABLED, 1);
     EXPECT_EQ(GetSystemMetrics(SM_DBCSENABLED), 1);
-    EXPECT_EQ(GetVersion() & 0x80000000u, 0u);  // NT
+    EXPECT_EQ(GetVersion() & 0x80000000u, 0u);  // NT 3.51
+    EXPECT_EQ(LOBYTE(LOWORD(GetVersion())), 3);
+    EXPECT_EQ(HIBYTE(LOWORD(GetVersion())), 51);
+    OSVERSIONINFOA info{};
+    info.dwOSVersionInfoSize = sizeof info;
+    ASSERT_TRUE(GetVersionExA(&info));
+    EXPECT_EQ(info.dwMajorVersion, 3u);
+    EXPECT_EQ(info.dwMinorVersion, 51u);
+    EXPECT_EQ(info.dwPlatformId, (DWORD)VER_PLATFORM_WIN32_NT);
     Win32Test_SetVersion(0x80000004);             // 4.0, not NT
     EXPECT_EQ(LOBYTE(LOWORD(GetVersion())), 4);
     HDC screen = GetDC(nullptr);
