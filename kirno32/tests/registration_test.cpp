@@ -125,6 +125,28 @@ TEST_F(Registration, FailsWhenTheAtomOrTheColourSetCannotBeMade) {
   EXPECT_EQ(Win32Test_LiveGdiObjects(), 0);
 }
 
+// The bitmap resource is trusted no further than its size.
+TEST_F(Registration, TruncatedOrForeignBitmapResourceGivesNoBitmap) {
+  HRSRC found = FindResourceA(module_, MAKEINTRESOURCEA(KIRNO_CHECK_BITMAP_ID), MAKEINTRESOURCEA(2));
+  const BYTE* dib = static_cast<const BYTE*>(LockResource(LoadResource(module_, found)));
+  const DWORD size = SizeofResource(module_, found);
+  std::vector<BYTE> truncated(dib, dib + size - 1);
+  std::vector<BYTE> eightBit(dib, dib + size);
+  reinterpret_cast<BITMAPINFOHEADER*>(eightBit.data())->biBitCount = 8;
+  for (const std::vector<BYTE>* resource : {&truncated, &eightBit}) {
+    Win32Test_Reset();
+    Win32Test_SetVersion(kWindowsNt351);
+    KirnoResetState();
+    HINSTANCE module = Win32Test_CreateModule("broken.dll");
+    Win32Test_AddResource(module, MAKEINTRESOURCEA(2), MAKEINTRESOURCEA(KIRNO_CHECK_BITMAP_ID), resource->data(),
+                          static_cast<DWORD>(resource->size()));
+    DllMain(module, DLL_PROCESS_ATTACH, nullptr);
+    EXPECT_FALSE(Ctl3dRegister(caller_));
+    EXPECT_EQ(Win32Test_LiveGdiObjects(), 0);
+    Ctl3dUnregister(caller_);
+  }
+}
+
 TEST_F(Registration, KeepsTheClassProceduresOfTheSystemClasses) {
   Register();
   const char* names[kEntryCount] = {"Button", "ListBox", "Edit", "ComboBox", "Static", "ComboLBox"};

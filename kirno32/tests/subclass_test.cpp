@@ -156,6 +156,25 @@ TEST_F(Subclassing, ClassMadeWithOurProcedureReachesTheStandardOne) {
   EXPECT_EQ(reinterpret_cast<WNDPROC>(Property(button)), g_kirno.classRecords[kEntryButton].classProc);
 }
 
+// Before registration nothing is known of the standard procedures: the platform's default
+// processing stands in rather than a call through a null procedure.
+TEST_F(Subclassing, ClassMadeWithOurProcedureBeforeRegistration) {
+  Ctl3dUnregister(caller_);
+  KirnoResetState();
+  WNDCLASSA own = {};
+  own.lpfnWndProc = StaticWndProc3d;
+  own.hInstance = caller_;
+  own.lpszClassName = "EarlyStatic";
+  ASSERT_TRUE(RegisterClassA(&own));
+  HWND text = CreateWindowExA(0, "EarlyStatic", "Early", WS_CHILD | WS_VISIBLE, 0, 0, 60, 20, parent_, nullptr,
+                              caller_, nullptr);
+  ASSERT_NE(text, nullptr);
+  char buffer[16] = {};
+  GetWindowTextA(text, buffer, sizeof buffer);
+  EXPECT_STREQ(buffer, "Early");
+  EXPECT_TRUE(DestroyWindow(text));
+}
+
 // Below our procedure: notes whether the property was still there when WM_NCDESTROY arrived.
 HANDLE g_propertyAtDestroy = nullptr;
 int g_destroySeen = 0;
