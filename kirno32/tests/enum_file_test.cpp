@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "kirno32.h"
 #include "kirno_state.h"
 
@@ -130,6 +132,31 @@ TEST_F(EnumFiles, MissingDirectoryOrNoMatch) {
   EXPECT_EQ(EnumFile(Win().c_str(), "*.txt", 1, Collect), 0);
   EXPECT_TRUE(g_visited.empty());
   EXPECT_EQ(fs::current_path(), fs::path("/tmp"));
+}
+
+TEST_F(EnumFiles, HiddenAndReadOnlyFilesAreReported) {
+  Touch(".hidden.txt");
+  Touch("locked.txt");
+  fs::permissions(root_ / "locked.txt", fs::perms::owner_read);
+  EXPECT_EQ(EnumFile(Win().c_str(), "*.txt", 0, Collect), 0);
+  std::sort(g_visited.begin(), g_visited.end());
+  EXPECT_EQ(g_visited, (std::vector<std::string>{Win(".hidden.txt"), Win("locked.txt")}));
+}
+
+// At a drive root the current directory already ends in a backslash: no second one is added.
+TEST_F(EnumFiles, DriveRootPathsHaveOneBackslash) {
+  const std::string name = "kirno-enum-root-" + std::to_string(getpid()) + ".tmp";
+  {
+    std::ofstream file("/" + name);
+    if (!file) GTEST_SKIP() << "the file system root is not writable here";
+  }
+  char rootDrive[16];
+  ASSERT_GT(Win32Test_ToWindowsPath("/", rootDrive, sizeof rootDrive), 0u);
+  int result = EnumFile(rootDrive, name.c_str(), 0, Collect);
+  fs::remove("/" + name);
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(g_visited, (std::vector<std::string>{std::string(rootDrive) + name}));
+  EXPECT_EQ(std::string(rootDrive).back(), '\\');
 }
 
 TEST_F(EnumFiles, OutOfMemory) {
