@@ -8,18 +8,19 @@ extern "C" {
 #endif
 
 // Type masks for the subclassing calls.
-#define CTL3D_BUTTONS 0x0001
-#define CTL3D_LISTBOXES 0x0002
-#define CTL3D_EDITS 0x0004
-#define CTL3D_COMBOS 0x0008
-#define CTL3D_STATICTEXTS 0x0010
-#define CTL3D_STATICFRAMES 0x0020
-#define CTL3D_ALL 0xFFFF
+#define KIRNO_TYPE_BUTTONS 0x0001
+#define KIRNO_TYPE_LISTBOXES 0x0002
+#define KIRNO_TYPE_EDITS 0x0004
+#define KIRNO_TYPE_COMBOS 0x0008
+#define KIRNO_TYPE_STATIC_TEXTS 0x0010
+#define KIRNO_TYPE_STATIC_FRAMES 0x0020
+#define KIRNO_TYPE_ALL 0xFFFF
 
-// Private messages: announced before a window is subclassed, and before a dialog frame
-// is painted. The lParam points at an int set to 1 that the window may clear to opt out.
-#define WM_DLGBORDER 0x11EF
-#define WM_DLGSUBCLASS 0x11F0
+// Private messages: announced before a window is subclassed, and before a dialog frame is
+// painted. The lParam, when not null, points at an int set to 1 that the window may clear to
+// opt out; a window may also subclass itself in reply to KIRNO_MSG_SUBCLASS.
+#define KIRNO_MSG_FRAME 0x11EF
+#define KIRNO_MSG_SUBCLASS 0x11F0
 
 // The library's bitmap resource with the check-box and radio-button cells.
 #define KIRNO_CHECK_BITMAP_ID 26567

@@ -25,7 +25,7 @@ BOOL IsDialogWindow(HWND window) {
 }
 
 // A dialog's procedure is replaced only once its first control is being created, so that the
-// dialog can still decline in its own WM_DLGSUBCLASS handling by then.
+// dialog can still decline in its own KIRNO_MSG_SUBCLASS handling by then.
 void OnCreateWindow(HWND window, const CBT_CREATEWNDA* create) {
   if (IsDialogWindow(window)) {
     g_kirno.pendingDialog = window;
@@ -34,7 +34,7 @@ void OnCreateWindow(HWND window, const CBT_CREATEWNDA* create) {
   HWND dialog = g_kirno.pendingDialog;
   if (!dialog) return;
   int wanted = 1;
-  SendMessageA(dialog, WM_DLGSUBCLASS, 0, reinterpret_cast<LPARAM>(&wanted));
+  SendMessageA(dialog, KIRNO_MSG_SUBCLASS, 0, reinterpret_cast<LPARAM>(&wanted));
   HWND parent = create && create->lpcs ? create->lpcs->hwndParent : GetParent(window);
   if (wanted && parent == dialog) KirnoSubclassWindow(dialog, Ctl3dDlgProc);
   g_kirno.pendingDialog = nullptr;

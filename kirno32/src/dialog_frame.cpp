@@ -43,7 +43,7 @@ extern "C" LRESULT WINAPI Ctl3dDlgFramePaint(HWND window, UINT message, WPARAM w
   if (!g_kirno.enabled) return result;
 
   int wanted = 1;
-  SendMessageA(window, WM_DLGBORDER, 0, reinterpret_cast<LPARAM>(&wanted));
+  SendMessageA(window, KIRNO_MSG_FRAME, 0, reinterpret_cast<LPARAM>(&wanted));
   const LONG needed = WS_VISIBLE | WS_DLGFRAME | DS_MODALFRAME;
   LONG style = GetWindowLongA(window, GWL_STYLE);
   if (!wanted || (style & needed) != needed) return result;

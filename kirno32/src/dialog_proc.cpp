@@ -31,7 +31,7 @@ extern "C" LRESULT CALLBACK Ctl3dDlgProc(HWND window, UINT message, WPARAM wPara
       return KirnoDestroyWindow(window, kEntryDialog, message, wParam, lParam);
     case WM_INITDIALOG: {
       LRESULT result = CallPrevious(window, message, wParam, lParam);
-      Ctl3dSubclassDlg(window, CTL3D_ALL);
+      Ctl3dSubclassDlg(window, KIRNO_TYPE_ALL);
       InvalidateRect(window, nullptr, TRUE);
       return result;
     }

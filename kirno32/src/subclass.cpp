@@ -17,14 +17,14 @@ BOOL AcceptComboBox(HWND window, LONG style, WORD) {
     case 1: {  // simple
       HWND list = GetWindow(window, GW_CHILD);
       if (!list) return FALSE;
-      KirnoSubclassControl(list, CTL3D_LISTBOXES);
+      KirnoSubclassControl(list, KIRNO_TYPE_LISTBOXES);
       HWND edit = GetWindow(list, GW_HWNDNEXT);
-      if (edit) KirnoSubclassControl(edit, CTL3D_EDITS);
+      if (edit) KirnoSubclassControl(edit, KIRNO_TYPE_EDITS);
       return TRUE;
     }
     case 2: {  // drop-down
       HWND edit = GetWindow(window, GW_CHILD);
-      if (edit) KirnoSubclassControl(edit, CTL3D_EDITS);
+      if (edit) KirnoSubclassControl(edit, KIRNO_TYPE_EDITS);
       return FALSE;
     }
     default:
@@ -35,8 +35,8 @@ BOOL AcceptComboBox(HWND window, LONG style, WORD) {
 BOOL AcceptStatic(HWND, LONG style, WORD types) {
   LONG kind = style & 0xF;
   if (kind == 3) return FALSE;  // icons keep their own look
-  if ((types & CTL3D_STATICTEXTS) && (kind <= 2 || kind == 12)) return TRUE;
-  if ((types & CTL3D_STATICFRAMES) && kind >= 4 && kind <= 9) return TRUE;
+  if ((types & KIRNO_TYPE_STATIC_TEXTS) && (kind <= 2 || kind == 12)) return TRUE;
+  if ((types & KIRNO_TYPE_STATIC_FRAMES) && kind >= 4 && kind <= 9) return TRUE;
   return FALSE;
 }
 
@@ -47,12 +47,12 @@ struct ClassEntry {
 };
 
 const ClassEntry kClassTable[kEntryCount] = {
-    {"Button", CTL3D_BUTTONS, AcceptButton},
-    {"ListBox", CTL3D_LISTBOXES, AcceptAlways},
-    {"Edit", CTL3D_EDITS, AcceptAlways},
-    {"ComboBox", CTL3D_COMBOS, AcceptComboBox},
-    {"Static", CTL3D_STATICTEXTS | CTL3D_STATICFRAMES, AcceptStatic},
-    {"ComboLBox", CTL3D_LISTBOXES, AcceptAlways},
+    {"Button", KIRNO_TYPE_BUTTONS, AcceptButton},
+    {"ListBox", KIRNO_TYPE_LISTBOXES, AcceptAlways},
+    {"Edit", KIRNO_TYPE_EDITS, AcceptAlways},
+    {"ComboBox", KIRNO_TYPE_COMBOS, AcceptComboBox},
+    {"Static", KIRNO_TYPE_STATIC_TEXTS | KIRNO_TYPE_STATIC_FRAMES, AcceptStatic},
+    {"ComboLBox", KIRNO_TYPE_LISTBOXES, AcceptAlways},
 };
 
 }  // namespace
@@ -61,7 +61,7 @@ LPCSTR KirnoPropertyName() { return MAKEINTATOM(g_kirno.propertyAtom); }
 
 void KirnoSubclassWindow(HWND window, WNDPROC proc) {
   if (GetPropA(window, KirnoPropertyName())) return;
-  SendMessageA(window, WM_DLGSUBCLASS, 0, 0);
+  SendMessageA(window, KIRNO_MSG_SUBCLASS, 0, 0);
   // The window may have subclassed itself in reply.
   if (GetPropA(window, KirnoPropertyName())) return;
   LONG_PTR previous = SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc));
@@ -106,7 +106,7 @@ BOOL KirnoSubclassControl(HWND window, WORD types) {
 
 extern "C" BOOL WINAPI Ctl3dSubclassCtl(HWND control) {
   if (!g_kirno.enabled) return FALSE;
-  return KirnoSubclassControl(control, CTL3D_ALL);
+  return KirnoSubclassControl(control, KIRNO_TYPE_ALL);
 }
 
 extern "C" BOOL WINAPI Ctl3dSubclassDlg(HWND dialog, WORD types) {

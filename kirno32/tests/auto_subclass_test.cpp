@@ -45,7 +45,7 @@ TEST_F(AutoSubclass, OnlyTheDialogsOwnFirstChildCounts) {
 }
 
 INT_PTR CALLBACK DecliningDialogProc(HWND, UINT message, WPARAM, LPARAM lParam) {
-  if (message == WM_DLGSUBCLASS && lParam) {
+  if (message == KIRNO_MSG_SUBCLASS && lParam) {
     *reinterpret_cast<int*>(lParam) = 0;
     return TRUE;
   }

@@ -11,7 +11,7 @@ class Buttons : public KirnoTest {
     KirnoTest::SetUp();
     Register();
     dialog_ = MakeDialog(WS_POPUP | WS_VISIBLE, 300, 200);
-    Ctl3dSubclassDlgEx(dialog_, CTL3D_ALL);  // the dialog answers WM_CTLCOLORBTN with the face
+    Ctl3dSubclassDlgEx(dialog_, KIRNO_TYPE_ALL);  // the dialog answers WM_CTLCOLORBTN with the face
   }
   HWND Button(DWORD style, LPCSTR text, int width = 75, int height = 23) {
     HWND button = MakeChild(dialog_, "Button", WS_VISIBLE | style, 20, 20, width, height, 100, text);

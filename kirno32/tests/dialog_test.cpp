@@ -12,7 +12,7 @@ class Dialogs : public KirnoTest {
   // A dialog subclassed with Ctl3dDlgProc, its frame freshly painted over a sentinel.
   HWND PaintedDialog(DWORD style) {
     HWND dialog = MakeDialog(style);
-    Ctl3dSubclassDlgEx(dialog, CTL3D_ALL);
+    Ctl3dSubclassDlgEx(dialog, KIRNO_TYPE_ALL);
     Win32Test_FillWindow(dialog, WIN32TEST_UNPAINTED);
     SendMessageA(dialog, WM_NCPAINT, 1, 0);
     return dialog;
@@ -66,7 +66,7 @@ TEST_F(Dialogs, FrameLeftStandardWhenStylesAreMissingOrTheDialogDeclines) {
 }
 
 INT_PTR CALLBACK NoBorderDialogProc(HWND, UINT message, WPARAM, LPARAM lParam) {
-  if (message == WM_DLGBORDER) {
+  if (message == KIRNO_MSG_FRAME) {
     *reinterpret_cast<int*>(lParam) = 0;
     return TRUE;
   }
@@ -81,7 +81,7 @@ TEST_F(Dialogs, DialogMayKeepItsStandardFrame) {
 
   HWND dialog = MakeDialog(style);
   SetWindowLongPtrA(dialog, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(NoBorderDialogProc));
-  Ctl3dSubclassDlgEx(dialog, CTL3D_ALL);
+  Ctl3dSubclassDlgEx(dialog, KIRNO_TYPE_ALL);
   Win32Test_FillWindow(dialog, WIN32TEST_UNPAINTED);
   SendMessageA(dialog, WM_NCPAINT, 1, 0);
   EXPECT_EQ(Column(dialog, 100, 0, 4), Column(plain, 100, 0, 4));
@@ -126,7 +126,7 @@ TEST_F(Dialogs, ColourMessagesPreferTheDialogsOwnBrush) {
   HWND dialog = MakeDialog();
   g_ownBrush = CreateSolidBrush(RGB(1, 2, 3));
   SetWindowLongPtrA(dialog, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(ColouringDialogProc));
-  Ctl3dSubclassDlgEx(dialog, CTL3D_ALL);
+  Ctl3dSubclassDlgEx(dialog, KIRNO_TYPE_ALL);
   HDC dc = GetDC(dialog);
   WPARAM wParam = reinterpret_cast<WPARAM>(dc);
   LPARAM control = reinterpret_cast<LPARAM>(dialog);

@@ -9,7 +9,7 @@ class Statics : public KirnoTest {
     KirnoTest::SetUp();
     Register();
     dialog_ = MakeDialog(WS_POPUP | WS_VISIBLE, 300, 200);
-    Ctl3dSubclassDlgEx(dialog_, CTL3D_ALL);
+    Ctl3dSubclassDlgEx(dialog_, KIRNO_TYPE_ALL);
   }
   HWND Static(DWORD style, LPCSTR text, int width = 60, int height = 20) {
     HWND control = MakeChild(dialog_, "Static", WS_VISIBLE | style, 10, 10, width, height, 100, text);

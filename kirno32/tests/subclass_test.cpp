@@ -24,28 +24,28 @@ TEST_F(Subclassing, AcceptanceTable) {
     WNDPROC proc;  // the procedure afterwards when accepted
   };
   const Case cases[] = {
-      {"Button", BS_PUSHBUTTON, CTL3D_ALL, TRUE, BtnWndProc3d},
-      {"Button", BS_DEFPUSHBUTTON, CTL3D_BUTTONS, TRUE, BtnWndProc3d},
-      {"Button", BS_AUTORADIOBUTTON, CTL3D_ALL, TRUE, BtnWndProc3d},
-      {"Button", BS_GROUPBOX, CTL3D_ALL, TRUE, BtnWndProc3d},
-      {"Button", BS_OWNERDRAW, CTL3D_ALL, FALSE, nullptr},
-      {"Button", BS_CHECKBOX | BS_LEFTTEXT, CTL3D_ALL, FALSE, nullptr},
-      {"Button", BS_CHECKBOX | 0x8000, CTL3D_ALL, FALSE, nullptr},
-      {"Button", BS_PUSHBUTTON, CTL3D_EDITS, FALSE, nullptr},
-      {"ListBox", LBS_NOTIFY, CTL3D_LISTBOXES, TRUE, ListWndProc3d},
-      {"ListBox", 0, CTL3D_BUTTONS | CTL3D_EDITS, FALSE, nullptr},
-      {"Edit", ES_AUTOHSCROLL, CTL3D_ALL, TRUE, EditWndProc3d},
-      {"ComboBox", CBS_DROPDOWNLIST, CTL3D_COMBOS, TRUE, ComboWndProc3d},
-      {"Static", SS_LEFT, CTL3D_STATICTEXTS, TRUE, StaticWndProc3d},
-      {"Static", SS_CENTER, CTL3D_ALL, TRUE, StaticWndProc3d},
-      {"Static", SS_LEFTNOWORDWRAP, CTL3D_STATICTEXTS, TRUE, StaticWndProc3d},
-      {"Static", SS_LEFT, CTL3D_STATICFRAMES, FALSE, nullptr},
-      {"Static", SS_ICON, CTL3D_ALL, FALSE, nullptr},
-      {"Static", SS_BLACKFRAME, CTL3D_STATICTEXTS, FALSE, nullptr},
-      {"Static", SS_BLACKFRAME, CTL3D_STATICFRAMES, TRUE, StaticWndProc3d},
-      {"Static", SS_WHITERECT, CTL3D_ALL, TRUE, StaticWndProc3d},
-      {"Static", SS_SIMPLE, CTL3D_ALL, FALSE, nullptr},
-      {"KirnoTestParent", 0, CTL3D_ALL, FALSE, nullptr},
+      {"Button", BS_PUSHBUTTON, KIRNO_TYPE_ALL, TRUE, BtnWndProc3d},
+      {"Button", BS_DEFPUSHBUTTON, KIRNO_TYPE_BUTTONS, TRUE, BtnWndProc3d},
+      {"Button", BS_AUTORADIOBUTTON, KIRNO_TYPE_ALL, TRUE, BtnWndProc3d},
+      {"Button", BS_GROUPBOX, KIRNO_TYPE_ALL, TRUE, BtnWndProc3d},
+      {"Button", BS_OWNERDRAW, KIRNO_TYPE_ALL, FALSE, nullptr},
+      {"Button", BS_CHECKBOX | BS_LEFTTEXT, KIRNO_TYPE_ALL, FALSE, nullptr},
+      {"Button", BS_CHECKBOX | 0x8000, KIRNO_TYPE_ALL, FALSE, nullptr},
+      {"Button", BS_PUSHBUTTON, KIRNO_TYPE_EDITS, FALSE, nullptr},
+      {"ListBox", LBS_NOTIFY, KIRNO_TYPE_LISTBOXES, TRUE, ListWndProc3d},
+      {"ListBox", 0, KIRNO_TYPE_BUTTONS | KIRNO_TYPE_EDITS, FALSE, nullptr},
+      {"Edit", ES_AUTOHSCROLL, KIRNO_TYPE_ALL, TRUE, EditWndProc3d},
+      {"ComboBox", CBS_DROPDOWNLIST, KIRNO_TYPE_COMBOS, TRUE, ComboWndProc3d},
+      {"Static", SS_LEFT, KIRNO_TYPE_STATIC_TEXTS, TRUE, StaticWndProc3d},
+      {"Static", SS_CENTER, KIRNO_TYPE_ALL, TRUE, StaticWndProc3d},
+      {"Static", SS_LEFTNOWORDWRAP, KIRNO_TYPE_STATIC_TEXTS, TRUE, StaticWndProc3d},
+      {"Static", SS_LEFT, KIRNO_TYPE_STATIC_FRAMES, FALSE, nullptr},
+      {"Static", SS_ICON, KIRNO_TYPE_ALL, FALSE, nullptr},
+      {"Static", SS_BLACKFRAME, KIRNO_TYPE_STATIC_TEXTS, FALSE, nullptr},
+      {"Static", SS_BLACKFRAME, KIRNO_TYPE_STATIC_FRAMES, TRUE, StaticWndProc3d},
+      {"Static", SS_WHITERECT, KIRNO_TYPE_ALL, TRUE, StaticWndProc3d},
+      {"Static", SS_SIMPLE, KIRNO_TYPE_ALL, FALSE, nullptr},
+      {"KirnoTestParent", 0, KIRNO_TYPE_ALL, FALSE, nullptr},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.className << " style " << std::hex << c.style << " types " << c.types);
@@ -98,15 +98,15 @@ TEST_F(Subclassing, RefusedWhileDisabled) {
   HWND button = MakeChild(parent_, "Button", WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 60, 20);
   Ctl3dUnregister(caller_);
   EXPECT_FALSE(Ctl3dSubclassCtl(button));
-  EXPECT_FALSE(Ctl3dSubclassDlg(parent_, CTL3D_ALL));
-  EXPECT_FALSE(Ctl3dSubclassDlgEx(parent_, CTL3D_ALL));
+  EXPECT_FALSE(Ctl3dSubclassDlg(parent_, KIRNO_TYPE_ALL));
+  EXPECT_FALSE(Ctl3dSubclassDlgEx(parent_, KIRNO_TYPE_ALL));
   EXPECT_EQ(Property(button), nullptr);
 }
 
 // A window that subclasses itself when told it is about to be: the library notices the property.
 LRESULT CALLBACK SelfSubclassingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   WNDPROC standard = reinterpret_cast<WNDPROC>(GetPropA(window, "standard"));
-  if (message == WM_DLGSUBCLASS) {
+  if (message == KIRNO_MSG_SUBCLASS) {
     SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(BtnWndProc3d));
     SetPropA(window, KirnoPropertyName(), reinterpret_cast<HANDLE>(standard));
     return 0;
@@ -129,14 +129,14 @@ TEST_F(Subclassing, DialogWalkCoversEveryChildOfTheGivenTypes) {
   HWND edit = MakeChild(dialog, "Edit", WS_VISIBLE, 0, 30, 60, 20);
   HWND text = MakeChild(dialog, "Static", WS_VISIBLE | SS_LEFT, 0, 60, 60, 20);
   HWND grandchild = MakeChild(text, "Button", WS_VISIBLE | BS_CHECKBOX, 0, 0, 10, 10);
-  EXPECT_TRUE(Ctl3dSubclassDlg(dialog, CTL3D_BUTTONS | CTL3D_STATICTEXTS));
+  EXPECT_TRUE(Ctl3dSubclassDlg(dialog, KIRNO_TYPE_BUTTONS | KIRNO_TYPE_STATIC_TEXTS));
   EXPECT_EQ(ProcOf(button), BtnWndProc3d);
   EXPECT_EQ(Property(edit), nullptr);
   EXPECT_EQ(ProcOf(text), StaticWndProc3d);
   EXPECT_EQ(Property(grandchild), nullptr) << "only the dialog's own children";
   EXPECT_EQ(Property(dialog), nullptr);
 
-  EXPECT_TRUE(Ctl3dSubclassDlgEx(dialog, CTL3D_EDITS));
+  EXPECT_TRUE(Ctl3dSubclassDlgEx(dialog, KIRNO_TYPE_EDITS));
   EXPECT_EQ(ProcOf(edit), EditWndProc3d);
   EXPECT_EQ(ProcOf(dialog), Ctl3dDlgProc);
 }
