@@ -10,7 +10,16 @@
  *   coordinates onto the client area inside that buffer, a window DC covers the whole buffer. As on
  *   Windows, a DC of a window that is not visible (itself or an ancestor lacks WS_VISIBLE) draws nothing,
  *   and the DC of a WS_CLIPCHILDREN window leaves out its visible children's rectangles.
- *   There is no message loop: WM_PAINT is sent by UpdateWindow (and RedrawWindow with RDW_UPDATENOW).
+ *   There is no message loop: WM_PAINT is sent by UpdateWindow (and RedrawWindow with RDW_UPDATENOW),
+ *   to the window and then to its children; WM_NCPAINT goes first when the frame needs painting
+ *   (after showing or resizing). Showing, moving and sizing invalidate what the platform would.
+ *
+ * Files
+ *   The Linux root is drive Z: ("Z:\tmp\x" is "/tmp/x"); both separators are accepted, "." and ".."
+ *   fold as text, names are found without case, and the current directory keeps the spelling it was
+ *   set with (it is also the process's real directory). It must fit MAX_PATH with its final
+ *   backslash. FindFirstFile lists "." and ".." except in the root, sorts names as NTFS does (without
+ *   case), marks Unix dot-files hidden and has no 8.3 short names.
  *
  * Text metric (every font is the same):
  *   every byte is a cell 6 pixels wide and 13 high (ascent 10, descent 3, no leading), so a string of
@@ -21,9 +30,37 @@
  *   colour. A mnemonic underline (DrawText without DT_NOPREFIX, "&x") is row 11 of the cell, all six
  *   columns, in the text colour. Tab stops (DT_EXPANDTABS) are every 8 cells (48 pixels).
  *
+ * DrawText
+ *   A single line (DT_SINGLELINE) is placed at top + (height - 13) / 2 with DT_VCENTER (rounded toward
+ *   zero) and at bottom - 13 with DT_BOTTOM; DT_CENTER places it at left + (width - text width) / 2.
+ *   Other text is split at CR, LF and CR LF, and with DT_WORDBREAK wrapped greedily at spaces (a word
+ *   wider than the line stays whole). Output is clipped to the rectangle unless DT_NOCLIP.
+ *
  * Focus rectangle
  *   DrawFocusRect inverts (XOR 0xFFFFFF) the pixels of the rectangle's one-pixel outline whose window
  *   coordinates (x + y) are even, a dotted line; drawing it twice restores the pixels.
+ *
+ * Objects
+ *   DeleteObject refuses (FALSE) an object that is selected into a DC, as the platform documents; stock
+ *   objects and GetSysColorBrush brushes ignore deletion. A bitmap is selected into one memory DC at a
+ *   time. CreateDIBitmap against a memory DC that still holds its 1 x 1 default bitmap gives a monochrome
+ *   bitmap, as on the platform; against a window or screen DC, or NULL, a colour one.
+ *
+ * System controls (minimal models of the platform's)
+ *   "Button": BM_GETCHECK/BM_SETCHECK (clamped to what the kind allows), BM_GETSTATE/BM_SETSTATE
+ *   (mark bits, BST_PUSHED, BST_FOCUS), focus, click, text and font; state changes repaint at once with
+ *   a DC of its own, and only while the button is visible. "Static", "Edit", "ListBox", "ComboLBox"
+ *   keep text, font and items and paint plainly on the colour their parent answers. "ComboBox":
+ *   CBS_SIMPLE has two children, first a "ComboLBox" (id 1000) and then an "Edit" (id 1001) 19 pixels
+ *   high on top; CBS_DROPDOWN and CBS_DROPDOWNLIST are resized to 21 pixels high at creation, keep
+ *   their list as an owned pop-up (not a child) and CBS_DROPDOWN has one child, its "Edit" (id 1001),
+ *   as wide as the box less the scroll-bar width. The edit field creates its caret when it gets the
+ *   focus. "#32770" (WC_DIALOG) runs DefDlgProc with the DWLP_ slots.
+ *
+ * Default frame (WM_NCPAINT): a one-pixel window-frame outline, then the dialog-frame band in the face
+ *   colour (or the sizing band in the border colour), the caption bar in the active or inactive caption
+ *   colour (as set by WM_NCACTIVATE, inactive at first) with its text, scroll-bar areas in the scroll-bar
+ *   colour.
  *
  * Default platform (after Win32Test_Reset)
  *   GetVersion 0x04213303 (Windows NT 3.51: major 3, minor 51); screen 1024 x 768, 1 plane x 32 bits per pixel;
