@@ -166,3 +166,46 @@ TEST_F(ResourcesTest, MemoryBlocksLockAndCanFail) {
     LocalFree(fixed);
     EXPECT_EQ(Win32Test_LiveMemoryBlocks(), 0);
 }
+
+TEST_F(BitmapsTest, RasterOperationsCombineSourceAndDestination) {
+    HWND w = TopLevel(4, 1);
+    HDC hdc = GetDC(w);
+    HDC mem = CreateCompatibleDC(hdc);
+    HBITMAP bmp = CreateCompatibleBitmap(hdc, 1, 1);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    SetPixel(mem, 0, 0, 0x0F0F0F);
+    struct Case {
+        DWORD rop;
+        COLORREF expected;  // with destination 0x3C3C3C
+    } cases[] = {{SRCCOPY, 0x0F0F0F},  {SRCAND, 0x0C0C0C},   {SRCPAINT, 0x3F3F3F},
+                 {SRCINVERT, 0x333333}, {NOTSRCCOPY, 0xF0F0F0}, {SRCERASE, 0x030303}};
+    for (const Case& c : cases) {
+        Win32Test_SetPixel(w, 0, 0, 0x3C3C3C);
+        EXPECT_TRUE(BitBlt(hdc, 0, 0, 1, 1, mem, 0, 0, c.rop));
+        EXPECT_EQ(Win32Test_GetPixel(w, 0, 0), c.expected) << std::hex << c.rop;
+    }
+    EXPECT_FALSE(BitBlt(hdc, 0, 0, 1, 1, mem, 0, 0, 0x12345678));
+    SelectObject(mem, old);
+    DeleteObject(bmp);
+    DeleteDC(mem);
+    ReleaseDC(w, hdc);
+}
+
+TEST_F(BitmapsTest, MonochromeSourceTakesTheDestinationColours) {
+    HWND w = TopLevel(2, 1);
+    HDC hdc = GetDC(w);
+    HDC mem = CreateCompatibleDC(hdc);
+    HBITMAP mono = CreateCompatibleBitmap(mem, 2, 1);  // compatible with the default 1 x 1 monochrome bitmap
+    HGDIOBJ old = SelectObject(mem, mono);
+    SetPixel(mem, 0, 0, 0x000000);
+    SetPixel(mem, 1, 0, 0xFFFFFF);
+    SetTextColor(hdc, 0x0000FF);
+    SetBkColor(hdc, 0x00FF00);
+    BitBlt(hdc, 0, 0, 2, 1, mem, 0, 0, SRCCOPY);
+    EXPECT_EQ(Win32Test_GetPixel(w, 0, 0), (COLORREF)0x0000FF);  // 0 bits take the text colour
+    EXPECT_EQ(Win32Test_GetPixel(w, 1, 0), (COLORREF)0x00FF00);  // 1 bits the background colour
+    SelectObject(mem, old);
+    DeleteObject(mono);
+    DeleteDC(mem);
+    ReleaseDC(w, hdc);
+}

@@ -196,3 +196,23 @@ TEST_F(MessagesTest, FocusMovesWithKillAndSetMessages) {
     DestroyWindow(b);
     EXPECT_EQ(GetFocus(), nullptr);
 }
+
+TEST_F(MessagesTest, PostedMessagesWaitForDispatch) {
+    static std::vector<UINT> got;
+    struct Spy {
+        static LRESULT CALLBACK Proc(HWND h, UINT m, WPARAM w, LPARAM l) {
+            if (m >= WM_USER) got.push_back(m);
+            return DefWindowProcA(h, m, w, l);
+        }
+    };
+    Register("Spy", Spy::Proc);
+    HWND w = TopLevel(10, 10, WS_POPUP, "Spy");
+    EXPECT_TRUE(PostMessageA(w, WM_USER + 1, 0, 0));
+    EXPECT_TRUE(PostMessageA(w, WM_USER + 2, 0, 0));
+    EXPECT_TRUE(got.empty());
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    EXPECT_EQ(got, (std::vector<UINT>{WM_USER + 1, WM_USER + 2}));
+    DestroyWindow(w);
+    EXPECT_FALSE(PostMessageA(w, WM_USER, 0, 0));
+}

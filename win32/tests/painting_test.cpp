@@ -249,3 +249,68 @@ TEST_F(PaintingTest, DefaultFrameAndCaption) {
     SendMessageA(w, WM_NCACTIVATE, TRUE, 0);
     EXPECT_EQ(Win32Test_GetPixel(w, 40, 4), (COLORREF)0x800000);  // active caption
 }
+
+TEST_F(PaintingTest, HidingMovingAndShowingInvalidateWhatThePlatformWould) {
+    HWND top = TopLevel(100, 100);
+    HWND kid = Child(top, "Static", WS_VISIBLE, 10, 10, 20, 20);
+    UpdateWindow(top);
+    RECT r;
+    ASSERT_FALSE(GetUpdateRect(top, &r, FALSE));
+
+    MoveWindow(kid, 20, 10, 20, 20, TRUE);  // uncovers columns 10..19 of the parent
+    ASSERT_TRUE(GetUpdateRect(top, &r, FALSE));
+    EXPECT_EQ(r.left, 10);
+    EXPECT_EQ(r.right, 20);
+    EXPECT_EQ(r.top, 10);
+    EXPECT_EQ(r.bottom, 30);
+    EXPECT_FALSE(GetUpdateRect(kid, nullptr, FALSE));  // moved, not resized: nothing to repaint
+    ValidateRect(top, nullptr);
+
+    ShowWindow(kid, SW_HIDE);
+    ASSERT_TRUE(GetUpdateRect(top, &r, FALSE));
+    EXPECT_EQ(r.left, 20);
+    EXPECT_EQ(r.right, 40);
+    EXPECT_TRUE(Win32Test_UpdateNeedsErase(top));
+    ValidateRect(top, nullptr);
+
+    ShowWindow(kid, SW_SHOW);
+    EXPECT_TRUE(GetUpdateRect(kid, &r, FALSE));
+    EXPECT_EQ(r.right, 20);
+    EXPECT_FALSE(GetUpdateRect(top, nullptr, FALSE));
+    EXPECT_EQ(Win32Test_GetInvalidations(top, nullptr, 0), 0);  // none of these were the caller's
+}
+
+TEST_F(PaintingTest, UpdateWindowPaintsTheFrameThenTheWindowThenItsChildren) {
+    static std::vector<std::string> order;
+    struct Spy {
+        static LRESULT CALLBACK Proc(HWND h, UINT m, WPARAM w, LPARAM l) {
+            char name[8] = "";
+            DefWindowProcA(h, WM_GETTEXT, sizeof name, (LPARAM)name);
+            if (m == WM_NCPAINT) order.push_back(std::string("frame ") + name);
+            if (m == WM_PAINT) order.push_back(std::string("paint ") + name);
+            return DefWindowProcA(h, m, w, l);
+        }
+    };
+    Register("Spy", Spy::Proc);
+    HWND top = CreateWindowExA(0, "Spy", "top", WS_POPUP | WS_VISIBLE | WS_BORDER, 0, 0, 50, 50, nullptr, nullptr,
+                               module_, nullptr);
+    CreateWindowExA(0, "Spy", "kid", WS_CHILD | WS_VISIBLE, 0, 0, 5, 5, top, nullptr, module_, nullptr);
+    UpdateWindow(top);
+    EXPECT_EQ(order, (std::vector<std::string>{"frame top", "paint top", "frame kid", "paint kid"}));
+    order.clear();
+    UpdateWindow(top);  // nothing left to paint
+    EXPECT_TRUE(order.empty());
+}
+
+TEST_F(PaintingTest, BeginPaintHidesTheWindowsCaretUntilEndPaint) {
+    HWND w = Canvas();
+    CreateCaret(w, nullptr, 1, 10);
+    ShowCaret(w);
+    EXPECT_EQ(Win32Test_CaretHideLevel(), 0);
+    PAINTSTRUCT ps;
+    BeginPaint(w, &ps);
+    EXPECT_EQ(Win32Test_CaretHideLevel(), 1);
+    EndPaint(w, &ps);
+    EXPECT_EQ(Win32Test_CaretHideLevel(), 0);
+    EXPECT_EQ(Win32Test_CaretHideCalls(), 0);  // only the caller's own calls are counted
+}
