@@ -21,7 +21,7 @@ struct Search {
     size_t next = 0;
 };
 
-HandleTable<Search> g_searches{0x00C00000};
+HandleTable<Search> g_searches{0x60000000};
 
 FILETIME fileTime(time_t t) {
     // 100-nanosecond steps since 1601-01-01.

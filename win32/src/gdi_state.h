@@ -70,8 +70,8 @@ struct Surface {
 };
 
 struct GdiState {
-    HandleTable<GdiObject> objects{0x00200000};
-    HandleTable<DeviceContext> dcs{0x00400000};
+    HandleTable<GdiObject> objects{0x10000000};
+    HandleTable<DeviceContext> dcs{0x20000000};
     HGDIOBJ stock[18] = {};
     HGDIOBJ defaultBitmap = nullptr;
     HGDIOBJ sysColorBrushes[31] = {};

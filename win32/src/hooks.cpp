@@ -18,7 +18,7 @@ struct Hook {
 };
 
 std::vector<std::shared_ptr<Hook>> g_hooks;  // in installation order
-uintptr_t g_nextHook = 0x00600000;
+uintptr_t g_nextHook = 0x30000000;
 
 // The chain being run on this thread, so that CallNextHookEx knows where it stands.
 struct ChainCall {

@@ -17,7 +17,7 @@ struct Block {
 };
 
 std::map<uintptr_t, Block> g_blocks;  // by handle (the address itself for fixed blocks)
-uintptr_t g_nextHandle = 0x00A00000;
+uintptr_t g_nextHandle = 0x50000000;
 
 HANDLE allocate(UINT flags, SIZE_T bytes, bool movable) {
     if (win32::shouldFail(WIN32TEST_FAIL_MEMORY)) {
@@ -99,7 +99,7 @@ LPVOID WINAPI LocalLock(HLOCAL memory) { return GlobalLock(memory); }
 BOOL WINAPI LocalUnlock(HLOCAL memory) { return GlobalUnlock(memory); }
 HLOCAL WINAPI LocalFree(HLOCAL memory) { return release(memory); }
 
-HANDLE WINAPI GetProcessHeap(void) { return (HANDLE)(uintptr_t)0x00B00000; }
+HANDLE WINAPI GetProcessHeap(void) { return (HANDLE)(uintptr_t)0x70000000; }
 
 LPVOID WINAPI HeapAlloc(HANDLE, DWORD flags, SIZE_T bytes) {
     return allocate((flags & HEAP_ZERO_MEMORY) ? GMEM_ZEROINIT : 0, bytes, false);

@@ -23,7 +23,7 @@ struct Module {
     std::map<std::string, std::map<std::string, std::shared_ptr<Resource>>> resources;  // type -> name
 };
 
-HandleTable<Module> g_modules{0x00800000};
+HandleTable<Module> g_modules{0x40000000};
 HMODULE g_main = nullptr;
 
 // "#123" and MAKEINTRESOURCE(123) are the same key; names compare without case.
