@@ -9,7 +9,8 @@
  *   WIN32TEST_UNPAINTED, so a test sees which pixels were never painted. A client DC maps client
  *   coordinates onto the client area inside that buffer, a window DC covers the whole buffer. As on
  *   Windows, a DC of a window that is not visible (itself or an ancestor lacks WS_VISIBLE) draws nothing,
- *   and the DC of a WS_CLIPCHILDREN window leaves out its visible children's rectangles.
+ *   a child draws only inside its parents' client areas, and the DC of a WS_CLIPCHILDREN window leaves
+ *   out its visible children's rectangles.
  *   There is no message loop: WM_PAINT is sent by UpdateWindow (and RedrawWindow with RDW_UPDATENOW),
  *   to the window and then to its children; WM_NCPAINT goes first when the frame needs painting
  *   (after showing or resizing). Showing, moving and sizing invalidate what the platform would.

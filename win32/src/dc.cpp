@@ -60,6 +60,15 @@ Surface surfaceOf(DeviceContext& dc) {
         }
         // A window that is not visible has nothing on the screen to draw on.
         if (isVisible(*w)) s.visible.addRect(area);
+        // A child shows only inside the client areas of its parents.
+        const POINT origin = windowOrigin(*w);
+        for (Window* p = (w->style & WS_CHILD) ? findWindow(w->parent) : nullptr; p && p->handle != wm().desktop;
+             p = (p->style & WS_CHILD) ? findWindow(p->parent) : nullptr) {
+            POINT pc = clientOrigin(*p);
+            RECT inside{pc.x - origin.x, pc.y - origin.y, pc.x - origin.x + (p->client.right - p->client.left),
+                        pc.y - origin.y + (p->client.bottom - p->client.top)};
+            s.visible.intersectRect(inside);
+        }
         if (w->style & WS_CLIPCHILDREN)
             for (HWND c : w->children) {
                 Window* cw = findWindow(c);

@@ -314,3 +314,16 @@ TEST_F(PaintingTest, BeginPaintHidesTheWindowsCaretUntilEndPaint) {
     EXPECT_EQ(Win32Test_CaretHideLevel(), 0);
     EXPECT_EQ(Win32Test_CaretHideCalls(), 0);  // only the caller's own calls are counted
 }
+
+TEST_F(PaintingTest, ChildShowsOnlyInsideItsParentsClientArea) {
+    HWND top = TopLevel(20, 10, WS_POPUP | WS_VISIBLE | WS_BORDER);  // client 18 x 8
+    HWND kid = Child(top, "Static", WS_VISIBLE, 14, 5, 10, 10);
+    Win32Test_FillWindow(kid, kSentinel);
+    HDC hdc = GetDC(kid);
+    SelectObject(hdc, GetStockObject(BLACK_BRUSH));
+    PatBlt(hdc, 0, 0, 10, 10, PATCOPY);
+    ReleaseDC(kid, hdc);
+    EXPECT_EQ(Row(kid, 0, 0, 6, 0), "####..");
+    EXPECT_EQ(Row(kid, 2, 0, 6, 0), "####..");
+    EXPECT_EQ(Row(kid, 3, 0, 6, 0), "......");
+}
