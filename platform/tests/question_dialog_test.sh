@@ -9,15 +9,24 @@ ask() {  # ask <xdotool actions...>: starts the dialog, acts on it, prints its a
   "$asker" >"$out" &
   local pid=$!
   local win=""
-  for _ in $(seq 100); do
-    win=$(xdotool search --name '^Talvijahti$' 2>/dev/null | head -n1 || true)
+  for _ in $(seq 300); do
+    win=$(xdotool search --onlyvisible --name '^Talvijahti$' 2>/dev/null | head -n1 || true)
     [[ -n "$win" ]] && break
     sleep 0.1
   done
-  [[ -n "$win" ]] || { echo "the question window never appeared" >&2; kill $pid; return 1; }
-  sleep 0.3
-  "$@" "$win"
-  wait $pid
+  [[ -n "$win" ]] || { echo "the question window never appeared (the dialog said: $(cat "$out"))" >&2; kill $pid 2>/dev/null; return 1; }
+  # Input sent before the dialog reads its events can be lost on a busy machine: act
+  # again until the dialog has answered.
+  sleep 1.5
+  for _ in $(seq 10); do
+    "$@" "$win" 2>/dev/null || true
+    for _ in $(seq 30); do
+      kill -0 $pid 2>/dev/null || break 2
+      sleep 0.1
+    done
+  done
+  kill $pid 2>/dev/null || true
+  wait $pid || true
   cat "$out"
   rm -f "$out"
 }
