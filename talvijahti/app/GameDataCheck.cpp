@@ -73,6 +73,10 @@ std::vector<std::string> FindGameDataProblems()
         FSOUND_Sample_Free(sample);
     }
     for (const std::string& path : files.levels) {
+        if (IsMissing(path)) {
+            problems.push_back(path + ": missing");
+            continue;
+        }
         const SLevelLoadResult level = ReadLevelFile(path);
         if (!level.ok) {
             problems.push_back(level.error);

@@ -74,7 +74,8 @@ if (( after < before + 40 )); then
 fi
 
 # Escape leads back to the menu, whose quit button ends the game normally.
-xdotool key Escape
+# Held for a while: a press and release seen in one input refresh would go unnoticed.
+xdotool keydown Escape sleep 0.3 keyup Escape
 sleep 0.5
 xdotool mousemove --window "$win" 400 364 sleep 0.3 mousedown 1 sleep 0.2 mouseup 1
 for _ in $(seq 100); do
