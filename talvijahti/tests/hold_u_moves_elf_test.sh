@@ -53,19 +53,27 @@ PY
 # The new-game button's hit box is 272..528 x 220..308.
 xdotool mousemove --window "$win" 400 260 sleep 0.3 mousedown 1 sleep 0.2 mouseup 1
 xdotool mousemove --window "$win" 700 580
-sleep 1
-grab "$shots/before.png"
+before=""
+for _ in $(seq 10); do
+  sleep 0.5
+  grab "$shots/before.png"
+  before=$(elf_x "$shots/before.png")
+  [[ -n "$before" ]] && break
+done
 
 xdotool windowfocus --sync "$win" 2>/dev/null || true
-xdotool keydown u
-sleep 1.2
-xdotool keyup u
-grab "$shots/after.png"
-
-kill -0 $pid 2>/dev/null || { echo "the game ended during play" >&2; exit 1; }
-before=$(elf_x "$shots/before.png")
-after=$(elf_x "$shots/after.png")
 [[ -n "$before" ]] || { echo "no elf on the screen after starting a new game" >&2; exit 1; }
+# Held until the elf has gone some way (a slow machine plays fewer frames a second), at most 6 s.
+xdotool keydown u
+after=""
+for _ in $(seq 10); do
+  sleep 0.6
+  grab "$shots/after.png"
+  after=$(elf_x "$shots/after.png")
+  [[ -n "$after" ]] && (( after >= before + 40 )) && break
+done
+xdotool keyup u
+kill -0 $pid 2>/dev/null || { echo "the game ended during play" >&2; exit 1; }
 [[ -n "$after" ]] || { echo "no elf on the screen after holding U" >&2; exit 1; }
 echo "elf at x=$before before and x=$after after holding U"
 if (( after < before + 40 )); then
