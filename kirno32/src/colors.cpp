@@ -38,8 +38,10 @@ BOOL SameColors(const COLORREF* a, const COLORREF* b) {
 // The resource is trusted no further than its size: a header or bits that do not fit
 // in it give no bitmap rather than a read past its end.
 BOOL ResourceLooksValid(const BITMAPINFOHEADER* header, DWORD size) {
-  if (size < sizeof(BITMAPINFOHEADER) || header->biSize < sizeof(BITMAPINFOHEADER)) return FALSE;
+  if (size < sizeof(BITMAPINFOHEADER) || header->biSize < sizeof(BITMAPINFOHEADER) || header->biSize > size)
+    return FALSE;
   if (header->biBitCount != 4 || header->biCompression != BI_RGB) return FALSE;
+  if (header->biClrUsed != 0 && header->biClrUsed != kTableEntries) return FALSE;  // the patches need all 16
   if (header->biWidth <= 0 || header->biHeight == 0 || header->biWidth > 4096) return FALSE;
   LONG rows = header->biHeight < 0 ? -header->biHeight : header->biHeight;
   if (rows > 4096) return FALSE;

@@ -133,7 +133,11 @@ TEST_F(Registration, TruncatedOrForeignBitmapResourceGivesNoBitmap) {
   std::vector<BYTE> truncated(dib, dib + size - 1);
   std::vector<BYTE> eightBit(dib, dib + size);
   reinterpret_cast<BITMAPINFOHEADER*>(eightBit.data())->biBitCount = 8;
-  for (const std::vector<BYTE>* resource : {&truncated, &eightBit}) {
+  std::vector<BYTE> hugeHeader(dib, dib + size);
+  reinterpret_cast<BITMAPINFOHEADER*>(hugeHeader.data())->biSize = 0xFFFFFFF0u;
+  std::vector<BYTE> shortTable(dib, dib + size);
+  reinterpret_cast<BITMAPINFOHEADER*>(shortTable.data())->biClrUsed = 2;
+  for (const std::vector<BYTE>* resource : {&truncated, &eightBit, &hugeHeader, &shortTable}) {
     Win32Test_Reset();
     Win32Test_SetVersion(kWindowsNt351);
     KirnoResetState();
