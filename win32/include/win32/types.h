@@ -4,6 +4,7 @@
 
 #include <stddef.h>
 #include <stdint.h>
+#include <string.h>
 
 /* The calling-convention keywords mean nothing on 64-bit Linux, where every call is cdecl-like. */
 #define WINAPI
@@ -57,6 +58,9 @@ typedef DWORD *LPDWORD;
 typedef LONG *LPLONG;
 typedef int *LPINT;
 typedef WORD *LPWORD;
+typedef char TCHAR;
+typedef char *LPTSTR;
+typedef const char *LPCTSTR;
 
 /* Handles are opaque pointers, as with STRICT: each kind is its own type. */
 typedef void *HANDLE;
@@ -306,6 +310,14 @@ typedef struct _OSVERSIONINFOA {
 #define MAKEINTRESOURCEA(i) ((LPSTR)((ULONG_PTR)((WORD)(i))))
 #define MAKEINTRESOURCE MAKEINTRESOURCEA
 #define MAKEINTATOM(i) ((LPSTR)((ULONG_PTR)((WORD)(i))))
+
+#define TEXT(s) s
+#define UNREFERENCED_PARAMETER(p) ((void)(p))
+#define ARRAYSIZE(a) (sizeof(a) / sizeof((a)[0]))
+#define ZeroMemory(d, n) memset((d), 0, (n))
+#define FillMemory(d, n, f) memset((d), (f), (n))
+#define CopyMemory(d, s, n) memcpy((d), (s), (n))
+#define MoveMemory(d, s, n) memmove((d), (s), (n))
 
 #define INVALID_HANDLE_VALUE ((HANDLE)(LONG_PTR)-1)
 #define CLR_INVALID 0xFFFFFFFF
