@@ -1,5 +1,6 @@
 // CPlayer: steering, gliding, presents, snowballs, the exit, borders, obstacles and sounds.
 #include <cmath>
+#include <filesystem>
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -323,6 +324,38 @@ TEST_F(PlayerTest, NextLevelResetsProgressButKeepsLivesSpeedAndHeading)
     EXPECT_FLOAT_EQ(player->velocity.x, velocity.x);
     EXPECT_FLOAT_EQ(player->GetAngle(), 2.0f);
     player.reset();  // before the second level goes
+}
+
+// On every level of the game, an elf steered by a changing key pattern for a long run stays at a
+// finite position inside the level, never runs faster than the limit and loses at most a life a frame.
+TEST_F(PlayerTest, ElfStaysInsideEveryShippedLevel)
+{
+    static const char* const kPatterns[] = {"u", "uk", "uh", "j", "", "hu", "ku", "u"};
+    for (int number = 1; number <= 10; ++number) {
+        SCOPED_TRACE("level " + std::to_string(number));
+        player.reset();
+        std::filesystem::copy_file(
+            std::filesystem::path(TALVIJAHTI_TEST_DATA) / "levels" / ("level" + std::to_string(number) + ".lev"),
+            LevelPath(number));
+        level = std::make_unique<CLevel>(engine, &camera, LevelPath(number), presentImage, enemyImage, random);
+        ASSERT_TRUE(level->IsLoaded()) << level->GetLoadError();
+        player = std::make_unique<CPlayer>(engine, &camera, level.get(), presentImage);
+        int lives = player->GetLives();
+        for (int frame = 0; frame < 3000 && !player->Finished(); ++frame) {
+            level->Update();
+            Frame(kPatterns[(frame / 40 + number) % 8]);
+            const SVector p = player->position;
+            ASSERT_TRUE(std::isfinite(p.x) && std::isfinite(p.y)) << "frame " << frame;
+            // Clamped 14 inside each frame; a move or an obstacle's push never takes it out of the field.
+            ASSERT_GE(p.x, 0) << "frame " << frame;
+            ASSERT_LE(p.x, level->GetWidth()) << "frame " << frame;
+            ASSERT_GE(p.y, 0) << "frame " << frame;
+            ASSERT_LE(p.y, level->GetHeight()) << "frame " << frame;
+            ASSERT_LE(std::hypot(player->velocity.x, player->velocity.y), 1.6f / 1.08f + 1e-5f) << "frame " << frame;
+            ASSERT_GE(player->GetLives(), lives - 1) << "at most one life a frame";
+            lives = player->GetLives();
+        }
+    }
 }
 
 }  // namespace
