@@ -141,6 +141,11 @@ void Win32Test_FillWindow(HWND hwnd, COLORREF color);
 /* Writes the window's pixels as a 24-bit BMP file, for looking at a failure. */
 BOOL Win32Test_SaveWindowBitmap(HWND hwnd, LPCSTR linuxPath);
 
+/* Writes the window with its visible descendants drawn over it (each child's own pixels, clipped to
+ * its parent's client area, in z-order; pixels a child never painted let what is beneath show) as a
+ * 24-bit BMP file: what the screen would show. */
+BOOL Win32Test_SaveCompositeBitmap(HWND hwnd, LPCSTR linuxPath);
+
 /* Pixels of a bitmap object (for example one made by CreateDIBitmap), CLR_INVALID outside it. */
 COLORREF Win32Test_GetBitmapPixel(HBITMAP bitmap, int x, int y);
 

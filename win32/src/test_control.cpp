@@ -11,6 +11,9 @@ namespace {
 
 bool g_started = false;
 
+BOOL writeBmp(const std::vector<COLORREF>& pixels, int width, int height, LPCSTR linuxPath);
+void composite(const Window& w, std::vector<COLORREF>& image, int width, int height, POINT at, RECT clip);
+
 void putLe(FILE* f, uint32_t v, int bytes) {
     for (int i = 0; i < bytes; ++i) std::fputc((int)((v >> (8 * i)) & 0xFF), f);
 }
@@ -63,9 +66,25 @@ void Win32Test_FillWindow(HWND hwnd, COLORREF color) {
 BOOL Win32Test_SaveWindowBitmap(HWND hwnd, LPCSTR linuxPath) {
     Window* w = findWindow(hwnd);
     if (!w || !linuxPath) return FALSE;
+    return writeBmp(w->pixels, w->bufferWidth, w->bufferHeight, linuxPath);
+}
+
+BOOL Win32Test_SaveCompositeBitmap(HWND hwnd, LPCSTR linuxPath) {
+    Window* w = findWindow(hwnd);
+    if (!w || !linuxPath) return FALSE;
+    std::vector<COLORREF> image = w->pixels;
+    composite(*w, image, w->bufferWidth, w->bufferHeight, windowOrigin(*w),
+              RECT{0, 0, w->bufferWidth, w->bufferHeight});
+    return writeBmp(image, w->bufferWidth, w->bufferHeight, linuxPath);
+}
+
+}  // extern "C"
+
+namespace {
+
+BOOL writeBmp(const std::vector<COLORREF>& pixels, int width, int height, LPCSTR linuxPath) {
     FILE* f = std::fopen(linuxPath, "wb");
     if (!f) return FALSE;
-    const int width = w->bufferWidth, height = w->bufferHeight;
     const uint32_t stride = (uint32_t)((width * 3 + 3) & ~3);
     const uint32_t imageSize = stride * (uint32_t)height;
     std::fputc('B', f);
@@ -86,7 +105,7 @@ BOOL Win32Test_SaveWindowBitmap(HWND hwnd, LPCSTR linuxPath) {
     putLe(f, 0, 4);
     for (int y = height - 1; y >= 0; --y) {
         for (int x = 0; x < width; ++x) {
-            COLORREF c = w->pixels[(size_t)y * width + x];
+            COLORREF c = pixels[(size_t)y * width + x];
             std::fputc(GetBValue(c), f);
             std::fputc(GetGValue(c), f);
             std::fputc(GetRValue(c), f);
@@ -95,6 +114,34 @@ BOOL Win32Test_SaveWindowBitmap(HWND hwnd, LPCSTR linuxPath) {
     }
     return std::fclose(f) == 0;
 }
+
+// Draws the visible children of w over the image (whose top-left is at screen point `at`), last
+// child first so that the first child ends on top, each clipped to w's client area and `clip`.
+void composite(const Window& w, std::vector<COLORREF>& image, int width, int height, POINT at, RECT clip) {
+    POINT co = clientOrigin(w);
+    RECT client{co.x - at.x, co.y - at.y, co.x - at.x + (w.client.right - w.client.left),
+                co.y - at.y + (w.client.bottom - w.client.top)};
+    clip = Region::intersect(clip, client);
+    for (auto it = w.children.rbegin(); it != w.children.rend(); ++it) {
+        const Window* c = findWindow(*it);
+        if (!c || !(c->style & WS_VISIBLE)) continue;
+        POINT o = windowOrigin(*c);
+        for (int y = 0; y < c->bufferHeight; ++y)
+            for (int x = 0; x < c->bufferWidth; ++x) {
+                int ix = o.x - at.x + x, iy = o.y - at.y + y;
+                if (ix < clip.left || iy < clip.top || ix >= clip.right || iy >= clip.bottom) continue;
+                if (ix < 0 || iy < 0 || ix >= width || iy >= height) continue;
+                COLORREF p = c->pixels[(size_t)y * c->bufferWidth + x];
+                // What a window never painted shows what lies beneath, as on the screen.
+                if (p != WIN32TEST_UNPAINTED) image[(size_t)iy * width + ix] = p;
+            }
+        composite(*c, image, width, height, at, clip);
+    }
+}
+
+}  // namespace
+
+extern "C" {
 
 int Win32Test_GetInvalidations(HWND hwnd, Win32TestInvalidation* out, int max) {
     Window* w = findWindow(hwnd);

@@ -327,3 +327,32 @@ TEST_F(PaintingTest, ChildShowsOnlyInsideItsParentsClientArea) {
     EXPECT_EQ(Row(kid, 2, 0, 6, 0), "####..");
     EXPECT_EQ(Row(kid, 3, 0, 6, 0), "......");
 }
+
+TEST_F(PaintingTest, CompositeShowsChildrenOverTheParentInZOrder) {
+    HWND top = TopLevel(6, 2, WS_POPUP | WS_VISIBLE);
+    HWND first = Child(top, "Static", WS_VISIBLE, 1, 0, 2, 2);
+    HWND second = Child(top, "Static", WS_VISIBLE, 2, 0, 3, 2);  // below the first
+    HWND hidden = Child(top, "Static", 0, 5, 0, 1, 2);
+    Win32Test_FillWindow(top, 0x000001);
+    Win32Test_FillWindow(first, 0x000002);
+    Win32Test_FillWindow(second, 0x000003);
+    Win32Test_SetPixel(first, 0, 1, WIN32TEST_UNPAINTED);  // shows the parent in the second row
+    Win32Test_FillWindow(hidden, 0x000004);
+    std::string path = testing::TempDir() + "composite-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + ".bmp";
+    ASSERT_TRUE(Win32Test_SaveCompositeBitmap(top, path.c_str()));
+    FILE* f = std::fopen(path.c_str(), "rb");
+    ASSERT_NE(f, nullptr);
+    // Rows of 6 pixels pad to 20 bytes and are stored bottom-up.
+    std::vector<unsigned char> bytes(40);
+    std::fseek(f, 54, SEEK_SET);
+    ASSERT_EQ(std::fread(bytes.data(), 1, 40, f), 40u);
+    std::fclose(f);
+    std::remove(path.c_str());
+    auto reds = [&](int stored) {
+        std::string s;
+        for (int x = 0; x < 6; ++x) s += (char)('0' + bytes[(size_t)stored * 20 + (size_t)x * 3 + 2]);
+        return s;
+    };
+    EXPECT_EQ(reds(1), "122331");  // the top row
+    EXPECT_EQ(reds(0), "112331");
+}
