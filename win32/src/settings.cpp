@@ -6,6 +6,7 @@
 #include "win32_test_control.h"
 
 #include <cctype>
+#include <vector>
 
 namespace win32 {
 
@@ -126,9 +127,15 @@ DWORD WINAPI GetSysColor(int index) {
     return settings().sysColors[index];
 }
 
+// Tells every top-level window, as the platform does; Win32Test_SetSysColor changes a colour silently.
 BOOL WINAPI SetSysColors(int count, const INT* indices, const COLORREF* colors) {
+    if (count < 0 || (count && (!indices || !colors))) return FALSE;
     for (int i = 0; i < count; ++i)
-        if (indices[i] >= 0 && indices[i] < win32::kSysColorCount) settings().sysColors[indices[i]] = colors[i];
+        if (indices[i] >= 0 && indices[i] < win32::kSysColorCount)
+            settings().sysColors[indices[i]] = colors[i] & 0xFFFFFF;
+    std::vector<HWND> topLevel;
+    for (HWND h = GetWindow(GetDesktopWindow(), GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) topLevel.push_back(h);
+    for (HWND h : topLevel) SendMessageA(h, WM_SYSCOLORCHANGE, 0, 0);
     return TRUE;
 }
 

@@ -91,3 +91,22 @@ TEST_F(StringsTest, CharNextStepsOverDoubleByteCharacters) {
     const char broken[] = "\x81";
     EXPECT_EQ(CharNextA(broken), broken + 1);  // a lead byte before the end is one byte
 }
+
+TEST_F(SettingsTest, SetSysColorsTellsTopLevelWindows) {
+    static int told = 0;
+    struct Spy {
+        static LRESULT CALLBACK Proc(HWND h, UINT m, WPARAM w, LPARAM l) {
+            if (m == WM_SYSCOLORCHANGE) ++told;
+            return DefWindowProcA(h, m, w, l);
+        }
+    };
+    Register("Spy", Spy::Proc);
+    HWND top = TopLevel(10, 10, WS_POPUP, "Spy");
+    CreateWindowExA(0, "Spy", "", WS_CHILD, 0, 0, 1, 1, top, nullptr, module_, nullptr);  // children are not told
+    INT index = COLOR_BTNFACE;
+    COLORREF color = 0x123456;
+    told = 0;
+    EXPECT_TRUE(SetSysColors(1, &index, &color));
+    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), (DWORD)0x123456);
+    EXPECT_EQ(told, 1);
+}
