@@ -4,7 +4,6 @@
 #include <cstdio>
 
 #include "actors/CPlayer.h"
-#include "actors/IRandomSource.h"
 #include "app/CGame.h"
 #include "app/GameState.h"
 #include "engine/CEngine.h"
@@ -28,10 +27,7 @@ constexpr float kHalfViewHeight = 300.0f;
 
 }  // namespace
 
-CWorldManager::CWorldManager(CGame* game, CEngine* engine)
-    : game(game), engine(engine), random(&RuntimeRandom())
-{
-}
+CWorldManager::CWorldManager(CGame* game, CEngine* engine) : game(game), engine(engine) {}
 
 void CWorldManager::Init()
 {
@@ -56,7 +52,8 @@ void CWorldManager::Init()
     levelFailed = false;
     StartLevel();
 
-    // The first level always exists here: StartLevel switches to the won screen only after the tenth.
+    // StartLevel switches to the won screen only after the tenth level, so a level exists here
+    // (an empty one when its file was refused; Update then returns to the menu at once).
     player = new CPlayer(engine, camera, level, images[0]);
     player->InitForNextLevel(level);
 
@@ -85,7 +82,7 @@ void CWorldManager::StartLevel()
     }
 
     delete level;
-    level = new CLevel(engine, camera, path, images[1], images[2], *random);
+    level = new CLevel(engine, camera, path, images[1], images[2]);
     if (!level->IsLoaded()) {
         // A broken level is not played: the error names the file, and Update returns to the menu.
         std::fprintf(stderr, "talvijahti: %s\n", level->GetLoadError().c_str());

@@ -14,7 +14,6 @@ class CImage;
 class CLevel;
 class CPlayer;
 class CSample;
-class IRandomSource;
 
 class CWorldManager {
 public:
@@ -29,15 +28,6 @@ public:
     // Frees everything Init and StartLevel made.
     void Close();
 
-    // Where the snowballs of levels started from now on draw their directions (rand() by default).
-    void SetRandomSource(IRandomSource& source) { random = &source; }
-
-    int GetLevelNumber() const { return levelNumber; }
-    CLevel* GetLevel() { return level; }
-    CPlayer* GetPlayer() { return player; }
-    CCamera* GetCamera() { return camera; }
-    const std::string& GetMessage() const { return message; }
-
 private:
     CGame* game;
     CEngine* engine;
@@ -51,8 +41,7 @@ private:
     CFont* font = nullptr;
     SVector snowOffset{0.0f, 0.0f};
     int levelNumber = 0;
-    std::string message;
-    IRandomSource* random;
+    std::string message;  // drawn as a format: holds no '%'
     // Set when a level file failed its checks: the screen shows nothing and returns to the menu.
     bool levelFailed = false;
 };
