@@ -115,3 +115,23 @@ void paintDefaultFrame(HWND hwnd) {
 }
 
 }  // namespace win32
+
+extern "C" {
+
+// Grows a client rectangle to the window rectangle with the frame and caption of the styles
+// (scroll bars are not counted, as on the platform).
+BOOL WINAPI AdjustWindowRectEx(LPRECT rect, DWORD style, BOOL menu, DWORD exStyle) {
+    if (!rect) return FALSE;
+    Window probe;
+    probe.style = style & ~(DWORD)(WS_VSCROLL | WS_HSCROLL);
+    probe.exStyle = exStyle;
+    const RECT big{0, 0, 10000, 10000};
+    RECT client = defaultClientRect(probe, big);
+    rect->left -= client.left;
+    rect->top -= client.top + (menu ? GetSystemMetrics(SM_CYMENU) : 0);
+    rect->right += big.right - client.right;
+    rect->bottom += big.bottom - client.bottom;
+    return TRUE;
+}
+
+}  // extern "C"

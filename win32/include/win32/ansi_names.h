@@ -37,6 +37,8 @@
 #define CallWindowProc CallWindowProcA
 #define DefWindowProc DefWindowProcA
 #define DefDlgProc DefDlgProcA
+#define CreateDialogIndirectParam CreateDialogIndirectParamA
+#define LPCDLGTEMPLATE LPCDLGTEMPLATEA
 #define PeekMessage PeekMessageA
 #define DispatchMessage DispatchMessageA
 #define SetProp SetPropA

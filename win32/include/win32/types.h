@@ -171,6 +171,30 @@ typedef struct tagSTYLESTRUCT {
     DWORD styleNew;
 } STYLESTRUCT, *LPSTYLESTRUCT;
 
+/* Dialog templates are packed on 2-byte boundaries, as the resource compiler writes them. */
+#pragma pack(push, 2)
+typedef struct DLGTEMPLATE {
+    DWORD style;
+    DWORD dwExtendedStyle;
+    WORD cdit;
+    short x;
+    short y;
+    short cx;
+    short cy;
+} DLGTEMPLATE, *LPDLGTEMPLATEA;
+typedef const DLGTEMPLATE *LPCDLGTEMPLATEA;
+
+typedef struct DLGITEMTEMPLATE {
+    DWORD style;
+    DWORD dwExtendedStyle;
+    short x;
+    short y;
+    short cx;
+    short cy;
+    WORD id;
+} DLGITEMTEMPLATE;
+#pragma pack(pop)
+
 typedef struct tagMSG {
     HWND hwnd;
     UINT message;

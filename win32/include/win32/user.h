@@ -44,6 +44,13 @@ BOOL WINAPI SetWindowTextA(HWND hwnd, LPCSTR text);
 BOOL WINAPI SetDlgItemTextA(HWND dialog, int id, LPCSTR text);
 UINT WINAPI GetDlgItemTextA(HWND dialog, int id, LPSTR buffer, int maxCount);
 
+/* Modeless dialogs from an in-memory template (DLGTEMPLATE with UTF-16 strings, as in resources). */
+HWND WINAPI CreateDialogIndirectParamA(HINSTANCE instance, LPCDLGTEMPLATEA dialogTemplate, HWND owner,
+                                       DLGPROC dialogProc, LPARAM initParam);
+LONG WINAPI GetDialogBaseUnits(void);
+BOOL WINAPI MapDialogRect(HWND dialog, LPRECT rect);
+BOOL WINAPI AdjustWindowRectEx(LPRECT rect, DWORD style, BOOL menu, DWORD exStyle);
+
 /* Window longs: the pointer-sized forms are the real ones; the 32-bit forms truncate like Win64's. */
 LONG_PTR WINAPI GetWindowLongPtrA(HWND hwnd, int index);
 LONG_PTR WINAPI SetWindowLongPtrA(HWND hwnd, int index, LONG_PTR value);
