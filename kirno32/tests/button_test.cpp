@@ -201,6 +201,18 @@ TEST_F(Buttons, FocusChangesToggleTheFocusRectangle) {
   EXPECT_EQ(Pixel(box, 17, 1), kGrey) << "the second inversion removes it";
 }
 
+TEST_F(Buttons, AutoRadioButtonLetsGoOfItsPushedLookWhenTheFocusLeaves) {
+  HWND radio = Button(BS_AUTORADIOBUTTON, "One", 80, 17);
+  HWND other = Button(BS_PUSHBUTTON, "Two");
+  SetFocus(radio);
+  Paint(radio, kGrey);  // nothing left to update: state changes then paint straight away
+  SendMessageA(radio, BM_SETSTATE, TRUE, 0);
+  ASSERT_TRUE(ShowsCell(radio, 2, 1));
+  SetFocus(other);
+  EXPECT_EQ(SendMessageA(radio, BM_GETSTATE, 0, 0) & BST_PUSHED, 0);
+  EXPECT_TRUE(ShowsCell(radio, 0, 1));
+}
+
 TEST_F(Buttons, GroupBoxIsEtched) {
   HWND group = Button(BS_GROUPBOX, "Options", 120, 60);
   Paint(group);
