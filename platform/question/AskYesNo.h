@@ -10,7 +10,8 @@ enum class Answer {
 };
 
 // Shows a small window titled title with the question text (UTF-8) and the buttons
-// "Kyllä" and "Ei". Mouse: click a button. Keyboard: K or Y for yes, E or N for no,
-// Tab or the arrows move the focus, Enter or Space answer with the focused button,
-// Escape or closing the window answer no. Video is shut down again before it returns.
+// "Kyllä" and "Ei". Mouse: click a button. Keyboard (on release): K or Y for yes, E or N
+// for no, Enter or Space answer with the focused button, Escape answers no; Tab or the
+// arrows move the focus. Closing the window answers no. Video is shut down again before
+// it returns.
 Answer AskYesNo(const std::string& title, const std::string& text);

@@ -85,6 +85,23 @@ std::optional<Answer> CQuestionDialog::Handle(const SDL_Event& event)
         return Answer::No;
     case SDL_KEYDOWN:
         switch (event.key.keysym.sym) {
+        case SDLK_TAB:
+        case SDLK_LEFT:
+        case SDLK_RIGHT:
+            focus = 1 - focus;
+            Draw();
+            return std::nullopt;
+        default:
+            keysDown.insert(event.key.keysym.sym);
+            return std::nullopt;
+        }
+    case SDL_KEYUP:
+        // A key answers when it is released, and only after it was pressed while the
+        // dialog was showing: a key still held from before the dialog opened answers nothing.
+        if (keysDown.erase(event.key.keysym.sym) == 0) {
+            return std::nullopt;
+        }
+        switch (event.key.keysym.sym) {
         case SDLK_k:
         case SDLK_y:      return Answer::Yes;
         case SDLK_e:
@@ -93,12 +110,6 @@ std::optional<Answer> CQuestionDialog::Handle(const SDL_Event& event)
         case SDLK_RETURN:
         case SDLK_KP_ENTER:
         case SDLK_SPACE:  return buttons[focus].answer;
-        case SDLK_TAB:
-        case SDLK_LEFT:
-        case SDLK_RIGHT:
-            focus = 1 - focus;
-            Draw();
-            return std::nullopt;
         default:          return std::nullopt;
         }
     case SDL_MOUSEBUTTONDOWN:

@@ -4,6 +4,7 @@
 #include <SDL.h>
 
 #include <optional>
+#include <set>
 #include <string>
 
 #include "AskYesNo.h"
@@ -36,4 +37,5 @@ private:
     SButton buttons[2];
     int focus = 0;  // Yes has the focus first, as in the platform's message box
     int pressedButton = -1;
+    std::set<SDLKey> keysDown;  // pressed while the dialog was showing, not yet released
 };
