@@ -5,25 +5,11 @@
 # menu's quit button then end the game with status 0.
 # SHOT_DIR=folder keeps the two screenshots for a look.
 set -euo pipefail
-game=$1
-work=$(mktemp -d)
-pid=""
-trap 'if [[ -n "$pid" ]]; then kill -KILL $pid 2>/dev/null || true; fi; rm -rf "$work"' EXIT
-shots=${SHOT_DIR:-$work}
+source "$(dirname "$0")/lib/game_window.sh"
+trap stop_game EXIT
+shots=${SHOT_DIR:-$scratch}
 mkdir -p "$shots"
-cd "$work"
-"$game" --windowed &
-pid=$!
-
-win=""
-for _ in $(seq 150); do
-  win=$(xdotool search --name '^Talvijahti$' 2>/dev/null | head -n1 || true)
-  [[ -n "$win" ]] && break
-  kill -0 $pid 2>/dev/null || { echo "the game ended before its window appeared" >&2; exit 1; }
-  sleep 0.1
-done
-[[ -n "$win" ]] || { echo "no window titled Talvijahti appeared" >&2; exit 1; }
-sleep 1
+start_game "$1" --windowed
 
 # Window-relative screenshot of the 800 x 600 client area.
 grab() {
@@ -51,7 +37,7 @@ PY
 }
 
 # The new-game button's hit box is 272..528 x 220..308.
-xdotool mousemove --window "$win" 400 260 sleep 0.3 mousedown 1 sleep 0.2 mouseup 1
+click_at 400 260
 xdotool mousemove --window "$win" 700 580
 before=""
 for _ in $(seq 10); do
@@ -85,13 +71,7 @@ fi
 # Held for a while: a press and release seen in one input refresh would go unnoticed.
 xdotool keydown Escape sleep 0.3 keyup Escape
 sleep 0.5
-xdotool mousemove --window "$win" 400 364 sleep 0.3 mousedown 1 sleep 0.2 mouseup 1
-for _ in $(seq 100); do
-  kill -0 $pid 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 $pid 2>/dev/null && { echo "Escape and quit did not end the game" >&2; exit 1; }
-status=0
-wait $pid || status=$?
+click_at 400 364
+wait_for_exit 10 || { echo "Escape and quit did not end the game" >&2; exit 1; }
 [[ $status -eq 0 ]] || { echo "the game ended with status $status" >&2; exit 1; }
 echo "hold U: the elf skated $((after - before)) pixels to the right"
