@@ -1,7 +1,10 @@
 // CGame: start-up question, screens and state switches, the paced frame loop.
 #include "CGame.h"
 
+#include <SDL.h>
+
 #include <cstdio>
+#include <cstring>
 
 #include "GameState.h"
 #include "core/CFile.h"
@@ -30,12 +33,34 @@ bool WantsFullscreen(DisplayChoice choice)
     return AskYesNo("Talvijahti", "Käytetäänkö kokoruututilaa?") == Answer::Yes;
 }
 
+// A video mode on a driver that shows something to somebody.
+bool HasVisibleWindow()
+{
+    char driver[32] = "";
+    if (SDL_GetVideoSurface() == nullptr || SDL_VideoDriverName(driver, sizeof driver) == nullptr) {
+        return false;
+    }
+    if (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0) {
+        SDL_SetError("no desktop to show it on (SDL video driver \"%s\"); is DISPLAY set?", driver);
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 CGame::CGame(DisplayChoice choice) : clock(&SdlClock())
 {
     const bool fullscreen = WantsFullscreen(choice);
     engine = CreateOrbo2d(800, 600, 32, fullscreen);
+    // Without a window every picture load fails and the screens would draw with null
+    // textures; on an off-screen display nobody would see the game. Report either and
+    // build no screens at all.
+    if (!HasVisibleWindow()) {
+        std::fprintf(stderr, "talvijahti: cannot open the 800 x 600 OpenGL window on a display: %s\n",
+                     SDL_GetError());
+        return;
+    }
     if (!fullscreen) {
         engine->SetCaption("Talvijahti");
     }
@@ -59,6 +84,10 @@ void CGame::_CreateScreens()
 
 CGame::~CGame()
 {
+    if (!Started()) {
+        engine->Remove();
+        return;
+    }
     SetState(STATE_NONE);
     delete world;
     delete menu;
@@ -131,6 +160,9 @@ bool CGame::RunFrame()
 
 void CGame::Run()
 {
+    if (!Started()) {
+        return;
+    }
     while (engine->Running()) {
         if (!RunFrame()) {
             break;

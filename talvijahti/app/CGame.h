@@ -40,6 +40,8 @@ public:
     bool RunFrame();
     void Render() {}
 
+    // False when the window could not be opened; Run then returns at once.
+    bool Started() const { return menu != nullptr; }
     int GetState() const { return state; }
     CEngine* GetEngine() { return engine; }
     void RequestScreenshot(const SScreenshotRequest& request) { screenshot = request; }

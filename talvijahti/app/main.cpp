@@ -74,6 +74,9 @@ int main(int argc, char** argv)
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     CGame game(choice);
     game.RequestScreenshot(screenshot);
+    if (!game.Started()) {
+        return 1;
+    }
     game.Run();
     return 0;
 }
