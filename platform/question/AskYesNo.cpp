@@ -4,9 +4,8 @@
 #include <SDL.h>
 #include <SDL_ttf.h>
 
-#include <cstring>
-
 #include "CQuestionDialog.h"
+#include "display/VisibleDisplay.h"
 
 namespace {
 
@@ -38,9 +37,8 @@ public:
         if (!videoUp) {
             return false;
         }
-        char driver[32] = "";
-        // A dummy display shows nothing to anyone: asking there would wait forever.
-        if (SDL_VideoDriverName(driver, sizeof driver) == nullptr || std::strcmp(driver, "dummy") == 0) {
+        // An invisible display shows nothing to anyone: asking there would wait forever.
+        if (!VideoReachesAScreen()) {
             return false;
         }
         ttfUp = TTF_Init() == 0;

@@ -4,7 +4,6 @@
 #include <SDL.h>
 
 #include <cstdio>
-#include <cstring>
 
 #include "GameState.h"
 #include "core/CFile.h"
@@ -12,6 +11,7 @@
 #include "core/SColor.h"
 #include "engine/CEngine.h"
 #include "gfx/CGFX.h"
+#include "display/VisibleDisplay.h"
 #include "question/AskYesNo.h"
 #include "screens/CEndScreenWin.h"
 #include "screens/CMenu.h"
@@ -36,15 +36,7 @@ bool WantsFullscreen(DisplayChoice choice)
 // A video mode on a driver that shows something to somebody.
 bool HasVisibleWindow()
 {
-    char driver[32] = "";
-    if (SDL_GetVideoSurface() == nullptr || SDL_VideoDriverName(driver, sizeof driver) == nullptr) {
-        return false;
-    }
-    if (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0) {
-        SDL_SetError("no desktop to show it on (SDL video driver \"%s\"); is DISPLAY set?", driver);
-        return false;
-    }
-    return true;
+    return SDL_GetVideoSurface() != nullptr && VideoReachesAScreen();
 }
 
 }  // namespace
