@@ -26,3 +26,29 @@ struct SQuad {
 struct STriangle {
     SVertex v[3];
 };
+
+// Lays an upright rectangle over a quad's corners, in the quad's vertex order.
+inline void SetRectPositions(SQuad& quad, float left, float top, float right, float bottom)
+{
+    quad.v[0].x = left;
+    quad.v[0].y = top;
+    quad.v[1].x = left;
+    quad.v[1].y = bottom;
+    quad.v[2].x = right;
+    quad.v[2].y = bottom;
+    quad.v[3].x = right;
+    quad.v[3].y = top;
+}
+
+// Maps the quad's corners onto a rectangle of the texture, in the quad's vertex order.
+inline void SetRectTexCoords(SQuad& quad, float left, float top, float right, float bottom)
+{
+    quad.v[0].u = left;
+    quad.v[0].v = top;
+    quad.v[1].u = left;
+    quad.v[1].v = bottom;
+    quad.v[2].u = right;
+    quad.v[2].v = bottom;
+    quad.v[3].u = right;
+    quad.v[3].v = top;
+}

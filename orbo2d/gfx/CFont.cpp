@@ -22,15 +22,7 @@ CFont::CFont(CGFX* gfx, STexture* texture) : texture(texture), glyphs(new SQuad[
     for (int code = 0; code < 256; ++code) {
         const float left = static_cast<float>(code % kColumns) * kCellU;
         const float top = static_cast<float>(code / kColumns) * kCellV;
-        SQuad& glyph = glyphs[code];
-        glyph.v[0].u = left;
-        glyph.v[0].v = top;
-        glyph.v[1].u = left;
-        glyph.v[1].v = top + kCellV;
-        glyph.v[2].u = left + kCellU;
-        glyph.v[2].v = top + kCellV;
-        glyph.v[3].u = left + kCellU;
-        glyph.v[3].v = top;
+        SetRectTexCoords(glyphs[code], left, top, left + kCellU, top + kCellV);
     }
 }
 
@@ -54,14 +46,7 @@ void CFont::RenderText(float x, float y, const char* format, ...)
     for (std::size_t i = 0; i < length; ++i) {
         SQuad& glyph = glyphs[static_cast<unsigned char>(text[i])];
         const float x0 = x + kGlyphWidth * static_cast<float>(i);
-        glyph.v[0].x = x0;
-        glyph.v[0].y = y;
-        glyph.v[1].x = x0;
-        glyph.v[1].y = y + kGlyphHeight;
-        glyph.v[2].x = x0 + kGlyphWidth;
-        glyph.v[2].y = y + kGlyphHeight;
-        glyph.v[3].x = x0 + kGlyphWidth;
-        glyph.v[3].y = y;
+        SetRectPositions(glyph, x0, y, x0 + kGlyphWidth, y + kGlyphHeight);
         // Mode 1: transparent texels dropped, the rest drawn in the font image's own colours.
         gfx->RenderTextureQuad(texture, glyph, 1);
     }

@@ -14,12 +14,7 @@ CImage::CImage(CGFX* gfx, STexture* texture)
       hotSpotY(0.0f),
       blendMode(0)
 {
-    // Vertex order top-left, bottom-left, bottom-right, top-right of the texture.
-    static const float corners[4][2] = {{0, 0}, {0, 1}, {1, 1}, {1, 0}};
-    for (int i = 0; i < 4; ++i) {
-        quad.v[i].u = corners[i][0];
-        quad.v[i].v = corners[i][1];
-    }
+    SetRectTexCoords(quad, 0.0f, 0.0f, 1.0f, 1.0f);
 }
 
 CImage::CImage(CGFX* gfx, STexture* texture, SRect source) : CImage(gfx, texture)
@@ -35,14 +30,7 @@ void CImage::SetHotSpot(float x, float y)
 
 void CImage::Render(float x, float y)
 {
-    quad.v[0].x = x;
-    quad.v[0].y = y;
-    quad.v[1].x = x;
-    quad.v[1].y = y + height;
-    quad.v[2].x = x + width;
-    quad.v[2].y = y + height;
-    quad.v[3].x = x + width;
-    quad.v[3].y = y;
+    SetRectPositions(quad, x, y, x + width, y + height);
     gfx->RenderTextureQuad(texture, quad, blendMode);
 }
 
@@ -93,14 +81,7 @@ void CImage::SetClipping(const SRect& source)
     const float right = left + source.w / textureWidth;
     const float top = source.y / textureHeight;
     const float bottom = top + source.h / textureHeight;
-    quad.v[0].u = left;
-    quad.v[0].v = top;
-    quad.v[1].u = left;
-    quad.v[1].v = bottom;
-    quad.v[2].u = right;
-    quad.v[2].v = bottom;
-    quad.v[3].u = right;
-    quad.v[3].v = top;
+    SetRectTexCoords(quad, left, top, right, bottom);
 }
 
 STexture* CImage::GetTexture()

@@ -11,14 +11,7 @@ constexpr int kAlphaBlended = 2;
 
 CFloor::CFloor(CGFX* gfx, STexture* texture) : texture(texture), gfx(gfx)
 {
-    quad.v[0].x = 0.0f;
-    quad.v[0].y = 0.0f;
-    quad.v[1].x = 0.0f;
-    quad.v[1].y = kScreenHeight;
-    quad.v[2].x = kScreenWidth;
-    quad.v[2].y = kScreenHeight;
-    quad.v[3].x = kScreenWidth;
-    quad.v[3].y = 0.0f;
+    SetRectPositions(quad, 0.0f, 0.0f, kScreenWidth, kScreenHeight);
 }
 
 CFloor::~CFloor()
@@ -40,13 +33,6 @@ void CFloor::Render(const SVector& offset)
     const float right = (offset.x + kScreenWidth) / w;
     const float top = offset.y / h;
     const float bottom = (offset.y + kScreenHeight) / h;
-    quad.v[0].u = left;
-    quad.v[0].v = top;
-    quad.v[1].u = left;
-    quad.v[1].v = bottom;
-    quad.v[2].u = right;
-    quad.v[2].v = bottom;
-    quad.v[3].u = right;
-    quad.v[3].v = top;
+    SetRectTexCoords(quad, left, top, right, bottom);
     gfx->RenderTextureQuad(texture, quad, kAlphaBlended);
 }
