@@ -28,6 +28,8 @@ struct SPng {
     std::vector<png_byte> paletteAlpha;
     bool keyColour = false;
     png_color_16 key{};
+    int width = kWidth;
+    int height = kHeight;
 };
 
 bool WritePng(const std::string& path, const SPng& image)
@@ -44,7 +46,7 @@ bool WritePng(const std::string& path, const SPng& image)
         return false;
     }
     png_init_io(png, file);
-    png_set_IHDR(png, info, kWidth, kHeight, image.bitDepth, image.colorType, PNG_INTERLACE_NONE,
+    png_set_IHDR(png, info, image.width, image.height, image.bitDepth, image.colorType, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     if (!image.palette.empty()) {
         png_set_PLTE(png, info, image.palette.data(), static_cast<int>(image.palette.size()));
@@ -56,8 +58,8 @@ bool WritePng(const std::string& path, const SPng& image)
         png_set_tRNS(png, info, nullptr, 0, const_cast<png_color_16*>(&image.key));
     }
     png_write_info(png, info);
-    const std::size_t rowBytes = image.rows.size() / kHeight;
-    for (int y = 0; y < kHeight; ++y) {
+    const std::size_t rowBytes = image.rows.size() / static_cast<std::size_t>(image.height);
+    for (int y = 0; y < image.height; ++y) {
         png_write_row(png, image.rows.data() + y * rowBytes);
     }
     png_write_end(png, nullptr);
@@ -279,25 +281,10 @@ const std::vector<SFixture>& AllFixtures()
 
 bool WriteRgbaPng(const std::string& path, int width, int height, const std::vector<SPixel>& pixels)
 {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) {
-        return false;
-    }
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_write_struct(&png, &info);
-        std::fclose(file);
-        return false;
-    }
-    png_init_io(png, file);
-    png_set_IHDR(png, info, width, height, 8, PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, info);
-    for (int y = 0; y < height; ++y) {
-        png_write_row(png, reinterpret_cast<png_const_bytep>(&pixels[static_cast<std::size_t>(y * width)]));
-    }
-    png_write_end(png, nullptr);
-    png_destroy_write_struct(&png, &info);
-    return std::fclose(file) == 0;
+    SPng image{PNG_COLOR_TYPE_RGB_ALPHA, 8, {}, {}, {}};
+    image.width = width;
+    image.height = height;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(pixels.data());
+    image.rows.assign(bytes, bytes + pixels.size() * sizeof(SPixel));
+    return WritePng(path, image);
 }
