@@ -15,6 +15,21 @@ bool extraSlot(Window& w, int index, size_t size) {
     return true;
 }
 
+// The size bytes at index of a window's extra bytes, or null with the error set.
+unsigned char* extraBytes(HWND hwnd, int index, size_t size) {
+    Window* w = findWindow(hwnd);
+    if (!w) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return nullptr;
+    }
+    return extraSlot(*w, index, size) ? w->extra.data() + index : nullptr;
+}
+
+// Slots that hold pointers; the 32-bit forms refuse them, as 64-bit Windows does.
+bool isPointerSlot(int index) {
+    return index == GWLP_WNDPROC || index == GWLP_HINSTANCE || index == GWLP_HWNDPARENT;
+}
+
 }  // namespace
 
 extern "C" {
@@ -93,41 +108,32 @@ LONG_PTR WINAPI SetWindowLongPtrA(HWND hwnd, int index, LONG_PTR value) {
     return old;
 }
 
-// The 32-bit forms refuse the pointer-sized slots, as on 64-bit Windows.
 LONG WINAPI GetWindowLongA(HWND hwnd, int index) {
-    if (index == GWLP_WNDPROC || index == GWLP_HINSTANCE || index == GWLP_HWNDPARENT) {
+    if (isPointerSlot(index)) {
         SetLastError(ERROR_INVALID_INDEX);
         return 0;
     }
     if (index >= 0) {
-        Window* w = findWindow(hwnd);
-        if (!w) {
-            SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-            return 0;
-        }
-        if (!extraSlot(*w, index, sizeof(LONG))) return 0;
+        const unsigned char* bytes = extraBytes(hwnd, index, sizeof(LONG));
+        if (!bytes) return 0;
         LONG v;
-        std::memcpy(&v, w->extra.data() + index, sizeof v);
+        std::memcpy(&v, bytes, sizeof v);
         return v;
     }
     return (LONG)GetWindowLongPtrA(hwnd, index);
 }
 
 LONG WINAPI SetWindowLongA(HWND hwnd, int index, LONG value) {
-    if (index == GWLP_WNDPROC || index == GWLP_HINSTANCE || index == GWLP_HWNDPARENT) {
+    if (isPointerSlot(index)) {
         SetLastError(ERROR_INVALID_INDEX);
         return 0;
     }
     if (index >= 0) {
-        Window* w = findWindow(hwnd);
-        if (!w) {
-            SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-            return 0;
-        }
-        if (!extraSlot(*w, index, sizeof(LONG))) return 0;
+        unsigned char* bytes = extraBytes(hwnd, index, sizeof(LONG));
+        if (!bytes) return 0;
         LONG old;
-        std::memcpy(&old, w->extra.data() + index, sizeof old);
-        std::memcpy(w->extra.data() + index, &value, sizeof value);
+        std::memcpy(&old, bytes, sizeof old);
+        std::memcpy(bytes, &value, sizeof value);
         return old;
     }
     if (index == GWL_STYLE || index == GWL_EXSTYLE) return (LONG)SetWindowLongPtrA(hwnd, index, (LONG_PTR)(DWORD)value);
@@ -135,14 +141,10 @@ LONG WINAPI SetWindowLongA(HWND hwnd, int index, LONG value) {
 }
 
 WORD WINAPI GetWindowWord(HWND hwnd, int index) {
-    Window* w = findWindow(hwnd);
-    if (!w) {
-        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-        return 0;
-    }
-    if (!extraSlot(*w, index, sizeof(WORD))) return 0;
+    const unsigned char* bytes = extraBytes(hwnd, index, sizeof(WORD));
+    if (!bytes) return 0;
     WORD v;
-    std::memcpy(&v, w->extra.data() + index, sizeof v);
+    std::memcpy(&v, bytes, sizeof v);
     return v;
 }
 
