@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is needed, then builds and runs the whole test suite in both presets:
-# the optimised build first, then AddressSanitizer + UndefinedBehaviorSanitizer.
+# Installs what is needed, then builds and runs the whole test suite:
+# the optimised build, a short run of every fuzz target (clang's libFuzzer), and last
+# AddressSanitizer + UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 bash scripts/setup.sh
 status=0
-for preset in default asan; do
+for preset in default fuzz asan; do
   echo "=== $preset: configure and build"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
