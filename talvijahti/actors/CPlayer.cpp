@@ -82,7 +82,8 @@ void CPlayer::Update()
     _SlideAlongObstacles();
     _PlaySlideSound();
     position = Add(position, velocity);
-    velocity = Scale(velocity, 1.0f / kFriction);
+    // Divided, not multiplied by the reciprocal: the two differ in the last bit for many speeds.
+    velocity = SVector{velocity.x / kFriction, velocity.y / kFriction};
 }
 
 void CPlayer::_Steer()

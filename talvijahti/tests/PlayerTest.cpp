@@ -107,6 +107,27 @@ TEST_F(PlayerTest, GlidesOnAndSlowsByFriction)
     EXPECT_NEAR(player->velocity.x, 1.0f / 1.08f, 1e-6);
 }
 
+TEST_F(PlayerTest, FrictionDividesTheVelocityByOnePointZeroEight)
+{
+    // Speeds for which dividing by 1.08 and multiplying by its reciprocal differ in the last bit.
+    struct Case {
+        SVector before;
+        SVector after;
+    };
+    const Case cases[] = {
+        {{1.1f, 0.0f}, {0x1.04bdap+0f, 0.0f}},
+        {{0.0f, 0.9f}, {0.0f, 0x1.aaaaa8p-1f}},
+        {{-1.1f, 0.45f}, {-0x1.04bdap+0f, 0x1.aaaaa8p-2f}},
+    };
+    for (const Case& c : cases) {
+        StartOpen();
+        player->velocity = c.before;
+        Frame();
+        EXPECT_EQ(player->velocity.x, c.after.x) << c.before.x << ", " << c.before.y;
+        EXPECT_EQ(player->velocity.y, c.after.y) << c.before.x << ", " << c.before.y;
+    }
+}
+
 TEST_F(PlayerTest, KeysTurnAndPushAlongTheHeading)
 {
     struct Case {
