@@ -2,5 +2,6 @@
 #pragma once
 
 // Makes the game's data folder (the one holding data/, sfx/ and levels/) the working
-// directory. On failure prints where it looked and returns false.
+// directory. A folder named by $TALVIJAHTI_DATA is the only one tried. On failure prints
+// where it looked, or why the named folder cannot be used, and returns false.
 bool EnterGameDataFolder();

@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <system_error>
 
 #include "LevelFile.h"
 #include "fsound.h"
@@ -33,7 +34,22 @@ SGameDataFiles MakeFileList()
     return files;
 }
 
-bool IsMissing(const std::string& path) { return !std::filesystem::is_regular_file(path); }
+// Empty when path is a file that can be loaded; otherwise what stands there instead.
+std::string NotAFile(const std::string& path)
+{
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (std::filesystem::is_regular_file(status)) {
+        return {};
+    }
+    if (!std::filesystem::exists(status)) {
+        return "missing";
+    }
+    if (std::filesystem::is_directory(status)) {
+        return "is a folder, not a file";
+    }
+    return "is not a regular file";
+}
 
 }  // namespace
 
@@ -48,8 +64,8 @@ std::vector<std::string> FindGameDataProblems()
     std::vector<std::string> problems;
     const SGameDataFiles& files = GameDataFiles();
     for (const std::string& path : files.pictures) {
-        if (IsMissing(path)) {
-            problems.push_back(path + ": missing");
+        if (const std::string what = NotAFile(path); !what.empty()) {
+            problems.push_back(path + ": " + what);
             continue;
         }
         SDL_Surface* picture = IMG_Load(path.c_str());
@@ -60,8 +76,8 @@ std::vector<std::string> FindGameDataProblems()
         SDL_FreeSurface(picture);
     }
     for (const std::string& path : files.sounds) {
-        if (IsMissing(path)) {
-            problems.push_back(path + ": missing");
+        if (const std::string what = NotAFile(path); !what.empty()) {
+            problems.push_back(path + ": " + what);
             continue;
         }
         // Loading needs no running output: the sound library only decodes here.
@@ -73,8 +89,8 @@ std::vector<std::string> FindGameDataProblems()
         FSOUND_Sample_Free(sample);
     }
     for (const std::string& path : files.levels) {
-        if (IsMissing(path)) {
-            problems.push_back(path + ": missing");
+        if (const std::string what = NotAFile(path); !what.empty()) {
+            problems.push_back(path + ": " + what);
             continue;
         }
         const SLevelLoadResult level = ReadLevelFile(path);

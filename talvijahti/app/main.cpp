@@ -19,8 +19,8 @@ void PrintUsage()
         "Usage: talvijahti [--fullscreen | --windowed]\n"
         "  --fullscreen   play full screen without asking\n"
         "  --windowed     play in an 800 x 600 window without asking\n"
-        "Without either option the game asks. The game data is looked for in $TALVIJAHTI_DATA,\n"
-        "beside the program and in the installed data folder.\n"
+        "Without either option the game asks. The game data is taken from $TALVIJAHTI_DATA when it is\n"
+        "set, otherwise looked for beside the program and in the installed data folder.\n"
         "TALVIJAHTI_SCREENSHOT=file.png [TALVIJAHTI_SCREENSHOT_FRAME=n] writes frame n (default 60) to a PNG.");
 }
 

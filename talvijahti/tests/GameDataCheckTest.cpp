@@ -57,27 +57,34 @@ TEST_F(GameDataCheckTest, TheGamesOwnDataPasses)
 
 TEST_F(GameDataCheckTest, NamesEachMissingOrUnreadableFile)
 {
+    enum Change { kRemove, kReplace, kFolder };
     struct Case {
         const char* path;
-        bool remove;           // otherwise replaced by contents
-        const char* contents;
+        Change change;
+        std::string contents;  // for kReplace
         const char* problem;
     };
     const Case cases[] = {
-        {"data/puu.png", true, "", "data/puu.png: missing"},
-        {"data/font.png", false, "not a picture", "data/font.png: cannot be read as a picture"},
-        {"sfx/Ice slow.wav", true, "", "sfx/Ice slow.wav: missing"},
-        {"sfx/ouch.wav", false, "RIFF....WAVEjunk", "sfx/ouch.wav: cannot be read as a sound"},
-        {"levels/level4.lev", true, "", "levels/level4.lev: missing"},
-        {"levels/level10.lev", false, "short", "levels/level10.lev: file is 5 bytes"},
+        {"data/puu.png", kRemove, "", "data/puu.png: missing"},
+        {"data/font.png", kReplace, "not a picture", "data/font.png: cannot be read as a picture"},
+        {"data/lumi.png", kFolder, "", "data/lumi.png: is a folder, not a file"},
+        {"sfx/Ice slow.wav", kRemove, "", "sfx/Ice slow.wav: missing"},
+        {"sfx/ouch.wav", kReplace, "RIFF....WAVEjunk", "sfx/ouch.wav: cannot be read as a sound"},
+        {"sfx/wind.wav", kFolder, "", "sfx/wind.wav: is a folder, not a file"},
+        {"levels/level4.lev", kRemove, "", "levels/level4.lev: missing"},
+        {"levels/level10.lev", kReplace, "short", "levels/level10.lev: file is 5 bytes"},
+        {"levels/level7.lev", kFolder, "", "levels/level7.lev: is a folder, not a file"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);
         const fs::path saved = fs::read_symlink(c.path);
-        if (c.remove) {
-            fs::remove(c.path);
-        } else {
+        if (c.change == kReplace) {
             Replace(c.path, c.contents);
+        } else {
+            fs::remove(c.path);
+            if (c.change == kFolder) {
+                fs::create_directory(c.path);
+            }
         }
         const std::vector<std::string> problems = FindGameDataProblems();
         ASSERT_EQ(problems.size(), 1u);
