@@ -42,5 +42,6 @@ function(project_fuzz_target target)
     add_test(NAME replay-${target} COMMAND ${target} ${corpus})
     set_tests_properties(replay-${target} PROPERTIES LABELS unit
                          ENVIRONMENT "SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy")
+    project_test_environment(replay-${target})
   endif()
 endfunction()
