@@ -37,7 +37,8 @@ FSOUND_SAMPLE* FSOUND_Sample_Load(int index, const char* name, unsigned int mode
         return nullptr;
 
     auto sample = std::make_unique<Sample>();
-    file->ReadAll(sample->pcm);
+    if (!file->ReadAll(sample->pcm))
+        return nullptr;  // longer than a sample may be
     sample->loop = (mode & FSOUND_LOOP_NORMAL) && !(mode & FSOUND_LOOP_OFF);
     if (slot >= 0) {
         if (lib.slots[slot])

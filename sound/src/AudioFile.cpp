@@ -1,15 +1,83 @@
 // Reading sound files through libsndfile.
 #include "AudioFile.h"
 
+#include <cstdint>
+#include <filesystem>
+#include <system_error>
+
 namespace fmodlite {
+
+namespace {
+
+// Frames a packed encoding cannot exceed per byte of file: far above what real coders
+// reach (a silent stretch of FLAC comes to a few thousand frames a byte).
+constexpr double kMaxPackedFramesPerByte = 16384.0;
+
+// Bytes one frame takes in a plain container of uncompressed samples, 0 for anything else
+// (FLAC and Ogg name their sample width in the subtype too, yet pack them).
+double RawFrameBytes(const SF_INFO& info)
+{
+    switch (info.format & SF_FORMAT_TYPEMASK) {
+    case SF_FORMAT_WAV:
+    case SF_FORMAT_WAVEX:
+    case SF_FORMAT_W64:
+    case SF_FORMAT_RF64:
+    case SF_FORMAT_AIFF:
+    case SF_FORMAT_AU:
+    case SF_FORMAT_RAW: break;
+    default: return 0.0;
+    }
+    double sampleBytes = 0.0;
+    switch (info.format & SF_FORMAT_SUBMASK) {
+    case SF_FORMAT_PCM_S8:
+    case SF_FORMAT_PCM_U8:
+    case SF_FORMAT_ULAW:
+    case SF_FORMAT_ALAW: sampleBytes = 1.0; break;
+    case SF_FORMAT_PCM_16: sampleBytes = 2.0; break;
+    case SF_FORMAT_PCM_24: sampleBytes = 3.0; break;
+    case SF_FORMAT_PCM_32:
+    case SF_FORMAT_FLOAT: sampleBytes = 4.0; break;
+    case SF_FORMAT_DOUBLE: sampleBytes = 8.0; break;
+    default: return 0.0;
+    }
+    return sampleBytes * info.channels;
+}
+
+// Whether a file of `bytes` bytes could hold the frames its header declares.
+bool DeclaredLengthFits(const SF_INFO& info, std::uintmax_t bytes)
+{
+    if (info.frames <= 0)
+        return true;
+    const double declared = static_cast<double>(info.frames);
+    const double frameBytes = RawFrameBytes(info);
+    const double capacity = frameBytes > 0.0 ? static_cast<double>(bytes) / frameBytes
+                                             : static_cast<double>(bytes) * kMaxPackedFramesPerByte;
+    return declared <= capacity;
+}
+
+// The declared length at the mixer's rate, as a hint for the memory to set aside.
+size_t ExpectedFrames(const SF_INFO& info)
+{
+    if (info.frames <= 0)
+        return 0;
+    const double frames = static_cast<double>(info.frames) * kMixRate / info.samplerate + 4.0;
+    return frames < static_cast<double>(kMaxSampleFrames) ? static_cast<size_t>(frames) : kMaxSampleFrames;
+}
+
+}  // namespace
 
 std::unique_ptr<AudioFile> AudioFile::Open(const std::string& path)
 {
+    std::error_code error;
+    const std::uintmax_t bytes = std::filesystem::file_size(path, error);
+    if (error)
+        return nullptr;
     SF_INFO info{};
     SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
     if (!file)
         return nullptr;
-    if (info.channels < 1 || info.samplerate < 1000 || info.samplerate > 384000) {
+    if (info.channels < 1 || info.samplerate < 1000 || info.samplerate > 384000 ||
+        !DeclaredLengthFits(info, bytes)) {
         sf_close(file);
         return nullptr;
     }
@@ -52,12 +120,19 @@ bool AudioFile::Rewind()
     return sf_seek(file, 0, SEEK_SET) == 0;
 }
 
-void AudioFile::ReadAll(Pcm& out)
+bool AudioFile::ReadAll(Pcm& out)
 {
-    if (info.frames > 0)
-        out.reserve(out.size() + static_cast<size_t>(info.frames) * 2 * kMixRate / info.samplerate + 4);
+    // The declared length is only a hint: the file may hold less than it says.
+    out.reserve(out.size() + ExpectedFrames(info) * 2);
+    const size_t limit = out.size() + kMaxSampleFrames * 2;
     while (Read(8192, out)) {
+        if (out.size() > limit)
+            return false;
     }
+    if (out.size() > limit)
+        return false;
+    out.shrink_to_fit();
+    return true;
 }
 
 }  // namespace fmodlite

@@ -11,9 +11,14 @@
 
 namespace fmodlite {
 
+// The longest sound a sample may hold, in frames at the mixer's rate (five minutes): a file
+// that decodes to more is refused rather than allowed to fill the memory.
+constexpr size_t kMaxSampleFrames = size_t(5) * 60 * kMixRate;
+
 class AudioFile {
 public:
-    // Null when the file is missing or not a sound file libsndfile understands.
+    // Null when the file is missing, not a sound file libsndfile understands, or declares
+    // more frames than its size could hold.
     static std::unique_ptr<AudioFile> Open(const std::string& path);
     ~AudioFile();
     AudioFile(const AudioFile&) = delete;
@@ -24,8 +29,9 @@ public:
     bool Read(size_t inputFrames, Pcm& out);
     // Back to the first frame; false when the file cannot seek.
     bool Rewind();
-    // Reads the rest of the file.
-    void ReadAll(Pcm& out);
+    // Reads the rest of the file in bounded steps; false (with `out` as far as it got) when
+    // it comes to more than kMaxSampleFrames frames.
+    bool ReadAll(Pcm& out);
 
 private:
     AudioFile(SNDFILE* file, const SF_INFO& info);

@@ -1,20 +1,33 @@
 // Loading and rendering tracker modules with libxmp.
 #include "Module.h"
 
+#include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <system_error>
 #include <vector>
 
 namespace fmodlite {
 
+namespace {
+
+// Far above any module made for a game; a bigger file is refused instead of read whole.
+constexpr std::uintmax_t kMaxModuleBytes = 64u << 20;
+
+}  // namespace
+
 std::unique_ptr<Module> Module::Load(const std::string& path)
 {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error || size == 0 || size > kMaxModuleBytes)
+        return nullptr;
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return nullptr;
-    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (bytes.empty())
-        return nullptr;
+    std::vector<char> bytes(static_cast<size_t>(size));
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.gcount() != static_cast<std::streamsize>(bytes.size()))
+        return nullptr;  // the file shrank while it was read
 
     xmp_context context = xmp_create_context();
     if (!context)

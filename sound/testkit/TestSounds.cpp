@@ -1,6 +1,7 @@
 // Writing the test sounds and measuring rendered audio.
 #include "TestSounds.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -36,6 +37,17 @@ bool WriteCorruptWav(const std::string& path)
     const char bytes[] = "RIFF\x24\x10\x00\x00WAVEjunk\xff\xff\xff\x7f garbage garbage garbage";
     out.write(bytes, sizeof(bytes) - 1);
     return static_cast<bool>(out);
+}
+
+std::vector<uint8_t> HugeDeclaredFlacBytes()
+{
+    // "fLaC", then the last metadata block, STREAMINFO, 34 bytes: block sizes 4096/4096, frame
+    // sizes unknown, 44100 Hz, 2 channels, 16 bits, 2^36 - 1 frames.
+    const uint8_t head[26] = {'f', 'L', 'a', 'C', 0x80, 0,    0,    34,   0x10, 0x00, 0x10, 0x00, 0,
+                              0,   0,   0,   0,    0,    0x0a, 0xc4, 0x42, 0xff, 0xff, 0xff, 0xff, 0xff};
+    std::vector<uint8_t> b(81, 0);  // after the head: the MD5 sum and a stub where frames would follow
+    std::copy(head, head + sizeof head, b.begin());
+    return b;
 }
 
 int Peak(const int16_t* stereo, size_t frames, int side)

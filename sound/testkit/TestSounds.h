@@ -23,6 +23,8 @@ bool WriteCorruptWav(const std::string& path);
 // A two-channel XM module with one looping square-wave instrument, playing notes on both
 // channels from its first row on, so it sounds without a break.
 bool WriteTestModule(const std::string& path);
+// An 81-byte FLAC file whose header declares 2^36 - 1 stereo frames with no audio behind them.
+std::vector<uint8_t> HugeDeclaredFlacBytes();
 std::vector<uint8_t> TestModuleBytes();
 
 // Largest absolute value of one side (0 left, 1 right) of interleaved stereo frames.

@@ -7,12 +7,19 @@
 
 #include <gtest/gtest.h>
 
+#include "TestSounds.h"
 #include "app/GameDataCheck.h"
 #include "fsound.h"
 
 namespace fs = std::filesystem;
 
 namespace {
+
+std::string HugeFlac()
+{
+    const std::vector<uint8_t> bytes = soundtest::HugeDeclaredFlacBytes();
+    return std::string(bytes.begin(), bytes.end());
+}
 
 // A data folder whose files are links to the real game data, one by one, so that a test can
 // take any of them away or replace it.
@@ -70,6 +77,8 @@ TEST_F(GameDataCheckTest, NamesEachMissingOrUnreadableFile)
         {"data/lumi.png", kFolder, "", "data/lumi.png: is a folder, not a file"},
         {"sfx/Ice slow.wav", kRemove, "", "sfx/Ice slow.wav: missing"},
         {"sfx/ouch.wav", kReplace, "RIFF....WAVEjunk", "sfx/ouch.wav: cannot be read as a sound"},
+        // FLAC inside, named .wav, with a declared length no memory could hold.
+        {"sfx/Button 2.wav", kReplace, HugeFlac(), "sfx/Button 2.wav: cannot be read as a sound"},
         {"sfx/wind.wav", kFolder, "", "sfx/wind.wav: is a folder, not a file"},
         {"levels/level4.lev", kRemove, "", "levels/level4.lev: missing"},
         {"levels/level10.lev", kReplace, "short", "levels/level10.lev: file is 5 bytes"},

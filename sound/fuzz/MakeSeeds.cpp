@@ -1,0 +1,118 @@
+// Writes the seed corpora of the sound library's fuzz targets: small sound files of each kind
+// the loaders meet, well formed and broken.
+//   fmodlite_fuzz_seeds <folder>   writes <folder>/audio/* and <folder>/module/*
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include <sndfile.h>
+
+#include "TestSounds.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct SAudioSeed {
+    const char* name;
+    int format;
+    int rate;
+    int channels;
+    int frames;
+};
+
+bool WriteAudio(const fs::path& path, const SAudioSeed& seed)
+{
+    SF_INFO info{};
+    info.samplerate = seed.rate;
+    info.channels = seed.channels;
+    info.format = seed.format;
+    SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
+    if (file == nullptr) {
+        std::fprintf(stderr, "%s: %s\n", path.c_str(), sf_strerror(nullptr));
+        return false;
+    }
+    std::vector<short> data(static_cast<size_t>(seed.frames) * seed.channels);
+    for (size_t i = 0; i < data.size(); ++i) {
+        data[i] = static_cast<short>(std::lround(12000.0 * std::sin(0.2 * static_cast<double>(i))));
+    }
+    const bool ok = sf_writef_short(file, data.data(), seed.frames) == seed.frames;
+    return sf_close(file) == 0 && ok;
+}
+
+bool WriteBytes(const fs::path& path, const std::vector<uint8_t>& bytes)
+{
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out);
+}
+
+// A four-channel ProTracker module: one pattern with one note on a short looping sample.
+std::vector<uint8_t> TinyMod()
+{
+    std::vector<uint8_t> b(20, 0);
+    const char title[] = "fuzz seed";
+    std::copy(title, title + sizeof title - 1, b.begin());
+    for (int sample = 0; sample < 31; ++sample) {
+        std::vector<uint8_t> header(30, 0);
+        if (sample == 0) {
+            header[22] = 0;
+            header[23] = 16;  // 32 bytes
+            header[25] = 64;  // volume
+            header[29] = 16;  // loops over all of it
+        }
+        b.insert(b.end(), header.begin(), header.end());
+    }
+    b.push_back(1);    // song length
+    b.push_back(127);
+    b.push_back(0);    // order 0 plays pattern 0
+    b.resize(b.size() + 127, 0);
+    const char tag[] = "M.K.";
+    b.insert(b.end(), tag, tag + 4);
+    std::vector<uint8_t> pattern(64 * 4 * 4, 0);
+    // Row 0, channel 0: sample 1 at period 428 (C-2).
+    pattern[0] = 0x01;
+    pattern[1] = 0xac;
+    pattern[2] = 0x10;
+    b.insert(b.end(), pattern.begin(), pattern.end());
+    for (int i = 0; i < 32; ++i) {
+        b.push_back(i < 16 ? 0x40 : 0xc0);
+    }
+    return b;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: fmodlite_fuzz_seeds <folder>\n");
+        return 2;
+    }
+    const fs::path audio = fs::path(argv[1]) / "audio";
+    const fs::path module = fs::path(argv[1]) / "module";
+    fs::create_directories(audio);
+    fs::create_directories(module);
+
+    const SAudioSeed seeds[] = {
+        {"mono16.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 44100, 1, 64},
+        {"stereo8.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_U8, 22050, 2, 64},
+        {"float.wav", SF_FORMAT_WAV | SF_FORMAT_FLOAT, 8000, 1, 32},
+        {"adpcm.wav", SF_FORMAT_WAV | SF_FORMAT_IMA_ADPCM, 11025, 1, 505},
+        {"pcm24.aiff", SF_FORMAT_AIFF | SF_FORMAT_PCM_24, 48000, 2, 40},
+        {"short.flac", SF_FORMAT_FLAC | SF_FORMAT_PCM_16, 44100, 1, 256},
+        {"short.ogg", SF_FORMAT_OGG | SF_FORMAT_VORBIS, 22050, 1, 800},
+    };
+    bool ok = true;
+    for (const SAudioSeed& seed : seeds) {
+        ok = WriteAudio(audio / seed.name, seed) && ok;
+    }
+    ok = WriteBytes(audio / "huge-length.flac", soundtest::HugeDeclaredFlacBytes()) && ok;
+    ok = soundtest::WriteCorruptWav((audio / "corrupt.wav").string()) && ok;
+    ok = WriteBytes(module / "tone.xm", soundtest::TestModuleBytes()) && ok;
+    ok = WriteBytes(module / "tiny.mod", TinyMod()) && ok;
+    return ok ? 0 : 1;
+}
