@@ -64,6 +64,19 @@ std::string Number(float v)
 
 bool Finite(const SLevelPoint& p) { return std::isfinite(p.x) && std::isfinite(p.y); }
 
+bool FarOutside(const SLevelPoint& p, const SLevelData& level)
+{
+    const float m = kLevelCoordinateMargin;
+    return p.x < -m || p.y < -m || p.x > level.width + m || p.y > level.height + m;
+}
+
+// The error for a finite point that lies too far out: "<what> (x, y) lies more than ...".
+std::string FarOutsideProblem(const std::string& what, const SLevelPoint& p, const SLevelData& level)
+{
+    return what + " (" + Number(p.x) + ", " + Number(p.y) + ") lies more than " + Number(kLevelCoordinateMargin) +
+           " pixels outside the " + Number(level.width) + " x " + Number(level.height) + " level";
+}
+
 SLevelLoadResult Fail(const std::string& name, const std::string& problem)
 {
     SLevelLoadResult result;
@@ -107,8 +120,12 @@ SLevelLoadResult ParseLevel(const std::vector<unsigned char>& bytes, const std::
                               " is not a positive finite size");
     if (!Finite(level.start))
         return Fail(name, "start point is not finite");
+    if (FarOutside(level.start, level))
+        return Fail(name, FarOutsideProblem("start point", level.start, level));
     if (!Finite(level.end))
         return Fail(name, "exit point is not finite");
+    if (FarOutside(level.end, level))
+        return Fail(name, FarOutsideProblem("exit point", level.end, level));
 
     for (const auto& [what, count, limit] :
          {std::tuple{"quad", quadCount, kMaxLevelQuads}, std::tuple{"present", presentCount, kMaxLevelPresents},
@@ -138,6 +155,8 @@ SLevelLoadResult ParseLevel(const std::vector<unsigned char>& bytes, const std::
             corner = in.Point();
             if (!Finite(corner))
                 return Fail(name, "quad " + std::to_string(i) + " has a corner that is not finite");
+            if (FarOutside(corner, level))
+                return Fail(name, FarOutsideProblem("quad " + std::to_string(i) + " corner", corner, level));
         }
     }
     level.presents.resize(std::size_t(presentCount));
@@ -146,6 +165,8 @@ SLevelLoadResult ParseLevel(const std::vector<unsigned char>& bytes, const std::
         level.presents[i] = in.Point();
         if (!Finite(level.presents[i]))
             return Fail(name, "present " + std::to_string(i) + " is not at a finite position");
+        if (FarOutside(level.presents[i], level))
+            return Fail(name, FarOutsideProblem("present " + std::to_string(i), level.presents[i], level));
     }
     level.waypoints.resize(std::size_t(waypointCount));
     for (std::size_t i = 0; i < level.waypoints.size(); ++i)
@@ -153,6 +174,8 @@ SLevelLoadResult ParseLevel(const std::vector<unsigned char>& bytes, const std::
         level.waypoints[i] = in.Point();
         if (!Finite(level.waypoints[i]))
             return Fail(name, "waypoint " + std::to_string(i) + " is not at a finite position");
+        if (FarOutside(level.waypoints[i], level))
+            return Fail(name, FarOutsideProblem("waypoint " + std::to_string(i), level.waypoints[i], level));
     }
 
     SLevelLoadResult result;

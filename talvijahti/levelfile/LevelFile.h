@@ -24,8 +24,12 @@ constexpr int32_t kMaxLevelQuads = 4096;
 constexpr int32_t kMaxLevelPresents = 1024;
 constexpr int32_t kMaxLevelWaypoints = 4096;
 constexpr int32_t kMaxLevelEnemies = 256;
-// Width and height must lie in (0, kMaxLevelSide]; every other number need only be finite.
+// Width and height must lie in (0, kMaxLevelSide].
 constexpr float kMaxLevelSide = 1.0e6f;
+// Every point (start, exit, obstacle corners, presents, waypoints) must be finite and lie
+// within this many pixels of the level: an obstacle may reach past the border, but points
+// far out break the float arithmetic of the obstacle push and can never be seen or reached.
+constexpr float kLevelCoordinateMargin = 1000.0f;
 
 struct SLevelLoadResult
 {

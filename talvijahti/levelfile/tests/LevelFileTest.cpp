@@ -166,6 +166,81 @@ TEST(LevelFile, RejectsEveryBrokenFileWithOneClearLine)
     }
 }
 
+// Each kind of point placed on one side of a 1200 x 900 level, at the margin and just past it.
+TEST(LevelFile, PointsMayLieUpToAThousandPixelsOutsideTheLevel)
+{
+    enum Kind { kStart, kExit, kCorner, kPresent, kWaypoint };
+    const auto levelWith = [](Kind kind, SLevelPoint p) {
+        SLevelData level;
+        level.width = 1200;
+        level.height = 900;
+        level.start = {100, 100};
+        level.end = {1100, 800};
+        level.quads.resize(1);
+        level.quads[0].corners = {SLevelPoint{300, 300}, {300, 400}, {400, 400}, {400, 300}};
+        level.presents = {{500, 500}};
+        level.waypoints = {{600, 600}};
+        switch (kind)
+        {
+        case kStart: level.start = p; break;
+        case kExit: level.end = p; break;
+        case kCorner: level.quads[0].corners[2] = p; break;
+        case kPresent: level.presents[0] = p; break;
+        case kWaypoint: level.waypoints[0] = p; break;
+        }
+        return EncodeLevel(level);
+    };
+    struct Place
+    {
+        SLevelPoint atMargin;
+        SLevelPoint pastIt;
+    };
+    const Place places[] = {
+        {{-1000, 450}, {-1000.5f, 450}},  // left
+        {{2200, 450}, {2201, 450}},       // right
+        {{600, -1000}, {600, -1001}},     // top
+        {{600, 1900}, {600, 1900.5f}},    // bottom
+    };
+    struct Named
+    {
+        Kind kind;
+        const char* name;
+    };
+    const Named kinds[] = {{kStart, "start point"},
+                           {kExit, "exit point"},
+                           {kCorner, "quad 0 corner"},
+                           {kPresent, "present 0"},
+                           {kWaypoint, "waypoint 0"}};
+    for (const Named& k : kinds)
+        for (const Place& place : places)
+        {
+            SCOPED_TRACE(std::string(k.name) + " at " + std::to_string(place.pastIt.x) + ", " +
+                         std::to_string(place.pastIt.y));
+            const SLevelLoadResult near = ParseLevel(levelWith(k.kind, place.atMargin), "f.lev");
+            EXPECT_TRUE(near.ok) << near.error;
+            const SLevelLoadResult far = ParseLevel(levelWith(k.kind, place.pastIt), "f.lev");
+            EXPECT_FALSE(far.ok);
+            char expected[160];
+            std::snprintf(expected, sizeof expected,
+                          "f.lev: %s (%g, %g) lies more than 1000 pixels outside the 1200 x 900 level", k.name,
+                          double(place.pastIt.x), double(place.pastIt.y));
+            EXPECT_EQ(far.error, expected);
+        }
+}
+
+TEST(LevelFile, AWallCornerAtAnAbsurdDistanceIsRefused)
+{
+    // Float arithmetic breaks down this far out: the obstacle push would let the elf through.
+    SLevelData level;
+    level.width = 1200;
+    level.height = 900;
+    level.quads.resize(1);
+    level.quads[0].corners = {SLevelPoint{300, 300}, {300, 3e38f}, {400, 3e38f}, {400, 300}};
+    const SLevelLoadResult r = ParseLevel(EncodeLevel(level), "wall.lev");
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error, "wall.lev: quad 0 corner (300, 3e+38) lies more than 1000 pixels outside the 1200 x 900 level");
+}
+
 class LevelFileOnDisk : public ::testing::Test
 {
 protected:
