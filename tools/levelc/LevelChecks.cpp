@@ -1,6 +1,7 @@
 // Layout and solvability checks over level data.
 #include "LevelChecks.h"
 
+#include "CheckBudget.h"
 #include "Geometry.h"
 #include "ReachGrid.h"
 #include "SnowballRun.h"
@@ -70,6 +71,8 @@ std::vector<SWaypointLink> WaypointLinks(const SLevelData& level)
 
 std::vector<std::string> CheckLayout(const SLevelData& level)
 {
+    if (std::string tooLarge = TooLargeForChecks(level); !tooLarge.empty())
+        return {tooLarge};
     const SSnowballRules rules;
     std::vector<std::string> problems;
     const auto report = [&](const std::string& line) { problems.push_back(line); };
@@ -106,13 +109,12 @@ std::vector<std::string> CheckLayout(const SLevelData& level)
             report(name + " is closer than 40 to an obstacle");
     }
 
-    const std::vector<SWaypointLink> links = WaypointLinks(level);
+    std::vector<bool> linked(level.waypoints.size(), false);
+    for (const SWaypointLink& link : WaypointLinks(level))
+        linked[std::size_t(link.from)] = linked[std::size_t(link.to)] = true;
     for (int i = 0; i < level.enemyCount && std::size_t(i) < level.waypoints.size(); ++i)
     {
-        bool travels = false;
-        for (const SWaypointLink& link : links)
-            travels = travels || link.from == i || link.to == i;
-        if (!travels)
+        if (!linked[std::size_t(i)])
             report("snowball " + std::to_string(i) + " on waypoint " + PointText(level.waypoints[std::size_t(i)]) +
                    " has no other waypoint in a clear straight line, so it cannot travel");
         for (int j = 0; j < i; ++j)
@@ -124,7 +126,7 @@ std::vector<std::string> CheckLayout(const SLevelData& level)
         report("there are fewer waypoints than snowballs");
 
     // A minute of play: each snowball must roam, not rock between two spots.
-    const std::vector<SSnowballTrack> tracks = RollSnowballs(level, 6000, 1);
+    const std::vector<SSnowballTrack> tracks = RollSnowballs(level, kSnowballCheckFrames, 1);
     for (std::size_t i = 0; i < tracks.size(); ++i)
     {
         const SSnowballTrack& t = tracks[i];
@@ -139,6 +141,8 @@ std::vector<std::string> CheckLayout(const SLevelData& level)
 
 std::vector<std::string> CheckSolvable(const SLevelData& level)
 {
+    if (std::string tooLarge = TooLargeForChecks(level); !tooLarge.empty())
+        return {tooLarge};
     const SElfRules rules;
     CReachGrid grid(level, rules);
     if (!grid.FloodFromStart())

@@ -18,15 +18,19 @@ struct SSnowballRules
     float minimumRoam = 200.0f;
 };
 
+// The checks play the snowballs for a minute of the game's 100 frames a second.
+constexpr int kSnowballCheckFrames = 6000;
+
 // Layout problems: points inside obstacles or outside the field, waypoints that
 // snowballs could not use, snowballs that could not travel, levels smaller than the
 // 800 x 600 screen, obstacles that are not convex quads, snowballs that stay put
 // or roll where they must not when their movement is played for a minute. One
-// line per problem.
+// line per problem; a level too large for the checks gets the one line that says so.
 std::vector<std::string> CheckLayout(const SLevelData& level);
 
 // Solvability: every present and then the exit within reach of an elf that starts
-// at the start point. One line per unreachable target.
+// at the start point. One line per unreachable target, or the one line that says the
+// level is too large for the checks.
 std::vector<std::string> CheckSolvable(const SLevelData& level);
 
 // The waypoint pairs a snowball can roll between: same x or same y, with the

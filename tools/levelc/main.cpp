@@ -1,5 +1,6 @@
 // levelc: the level tool of talvijahti. Compiles sources, checks level files,
 // draws overviews.
+#include "CheckBudget.h"
 #include "LevelChecks.h"
 #include "LevelFile.h"
 #include "LevelSource.h"
@@ -22,6 +23,11 @@ const char* const kUsage =
 // Prints the problems of one level; returns the number found.
 std::size_t Report(const std::string& name, const SLevelData& level)
 {
+    if (const std::string tooLarge = TooLargeForChecks(level); !tooLarge.empty())
+    {
+        std::fprintf(stderr, "%s: %s\n", name.c_str(), tooLarge.c_str());
+        return 1;
+    }
     std::vector<std::string> problems = CheckLayout(level);
     for (std::string& p : CheckSolvable(level))
         problems.push_back(std::move(p));
@@ -78,12 +84,21 @@ int Check(const std::vector<std::string>& files)
     return status;
 }
 
+// An overview larger than this would be no easier to review, only heavier.
+constexpr int kMaxOverviewSide = 8192;
+
 int Render(const std::string& file, const std::string& out, int maxSide)
 {
     const SLevelLoadResult loaded = ReadLevelFile(file);
     if (!loaded.ok)
     {
         std::fprintf(stderr, "%s\n", loaded.error.c_str());
+        return 1;
+    }
+    // The overview shades the reach grid and draws the snowball runs: the checks' own work.
+    if (const std::string tooLarge = TooLargeForChecks(loaded.level); !tooLarge.empty())
+    {
+        std::fprintf(stderr, "%s: %s\n", file.c_str(), tooLarge.c_str());
         return 1;
     }
     const SOverview picture = RenderOverview(loaded.level, maxSide);
@@ -107,13 +122,13 @@ int main(int argc, char** argv)
         return Check({args.begin() + 1, args.end()});
     if ((args.size() == 3 || args.size() == 4) && args[0] == "render")
     {
-        const int maxSide = args.size() == 4 ? std::atoi(args[3].c_str()) : 1200;
-        if (maxSide < 16)
+        const long maxSide = args.size() == 4 ? std::strtol(args[3].c_str(), nullptr, 10) : 1200;
+        if (maxSide < 16 || maxSide > kMaxOverviewSide)
         {
-            std::fprintf(stderr, "levelc: the largest side must be at least 16 pixels\n");
+            std::fprintf(stderr, "levelc: the largest side must be 16 to %d pixels\n", kMaxOverviewSide);
             return 2;
         }
-        return Render(args[1], args[2], maxSide);
+        return Render(args[1], args[2], int(maxSide));
     }
     std::fputs(kUsage, stderr);
     return 2;
