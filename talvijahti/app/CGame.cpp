@@ -41,10 +41,12 @@ bool HasVisibleWindow()
 
 }  // namespace
 
-CGame::CGame(DisplayChoice choice) : clock(&SdlClock())
+CGame::CGame(DisplayChoice choice, IInputSource* input) : clock(&SdlClock())
 {
     const bool fullscreen = WantsFullscreen(choice);
-    engine = CreateOrbo2d(800, 600, 32, fullscreen);
+    SEngineSeams seams;
+    seams.input = input;
+    engine = CreateOrbo2d(800, 600, 32, fullscreen, seams);
     // Without a window every picture load fails and the screens would draw with null
     // textures; on an off-screen display nobody would see the game. Report either and
     // build no screens at all.

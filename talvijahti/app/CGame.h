@@ -9,6 +9,7 @@ class CEngine;
 class CMenu;
 class CWorldManager;
 class IClock;
+class IInputSource;
 
 // How the start-up question about full-screen mode is answered.
 enum class DisplayChoice {
@@ -25,7 +26,8 @@ struct SScreenshotRequest {
 
 class CGame {
 public:
-    explicit CGame(DisplayChoice choice = DisplayChoice::Ask);
+    // input: where keys and mouse come from; null for SDL's own.
+    explicit CGame(DisplayChoice choice = DisplayChoice::Ask, IInputSource* input = nullptr);
     // Runs on an engine made elsewhere (tests build one with seams); the game owns it from now on.
     CGame(CEngine* engine, IClock& clock);
     ~CGame();
@@ -44,6 +46,7 @@ public:
     bool Started() const { return menu != nullptr; }
     int GetState() const { return state; }
     CEngine* GetEngine() { return engine; }
+    CWorldManager* GetWorld() { return world; }
     void RequestScreenshot(const SScreenshotRequest& request) { screenshot = request; }
 
 private:

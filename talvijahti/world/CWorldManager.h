@@ -28,6 +28,12 @@ public:
     // Frees everything Init and StartLevel made.
     void Close();
 
+    // What is being played, for an autopilot watching the game: null outside play.
+    CPlayer* GetPlayer() { return player; }
+    CLevel* GetLevel() { return level; }
+    // 1 to 10 during play.
+    int GetLevelNumber() const { return levelNumber; }
+
 private:
     CGame* game;
     CEngine* engine;
