@@ -1,4 +1,5 @@
-// talvijahti's entry: finds the game data, answers or asks the display question, runs the game.
+// talvijahti's entry: finds the game data, answers or asks the display question, runs the game
+// (or its autopilot demo).
 
 #include <cstdio>
 #include <cstdlib>
@@ -10,16 +11,20 @@
 #include "CGame.h"
 #include "DataLocation.h"
 #include "GameDataCheck.h"
+#include "GameState.h"
+#include "autopilot/CAutopilotInput.h"
 
 namespace {
 
 void PrintUsage()
 {
     std::puts(
-        "Usage: talvijahti [--fullscreen | --windowed]\n"
+        "Usage: talvijahti [--fullscreen | --windowed] [--demo]\n"
         "  --fullscreen   play full screen without asking\n"
         "  --windowed     play in an 800 x 600 window without asking\n"
-        "Without either option the game asks. The game data is taken from $TALVIJAHTI_DATA when it is\n"
+        "  --demo         watch the autopilot play from level 1 (in a window unless --fullscreen);\n"
+        "                 Escape leaves for the menu, the mouse works as in a game of your own\n"
+        "Without --fullscreen or --windowed the game asks. The game data is taken from $TALVIJAHTI_DATA when it is\n"
         "set, otherwise looked for beside the program and in the installed data folder.\n"
         "TALVIJAHTI_SCREENSHOT=file.png [TALVIJAHTI_SCREENSHOT_FRAME=n] writes frame n (default 60) to a PNG.");
 }
@@ -29,12 +34,15 @@ void PrintUsage()
 int main(int argc, char** argv)
 {
     DisplayChoice choice = DisplayChoice::Ask;
+    bool demo = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--fullscreen") {
             choice = DisplayChoice::Fullscreen;
         } else if (arg == "--windowed") {
             choice = DisplayChoice::Windowed;
+        } else if (arg == "--demo") {
+            demo = true;
         } else if (arg == "--help" || arg == "-h") {
             PrintUsage();
             return 0;
@@ -72,10 +80,19 @@ int main(int argc, char** argv)
     setenv("SDL_NO_SIGNAL_HANDLERS", "1", 0);
 
     std::srand(static_cast<unsigned>(std::time(nullptr)));
-    CGame game(choice);
+    // In a demo the autopilot holds the steering keys; everything else is the player's own input.
+    CAutopilotInput pilot(SdlInputSource());
+    if (demo && choice == DisplayChoice::Ask) {
+        choice = DisplayChoice::Windowed;
+    }
+    CGame game(choice, demo ? &pilot : nullptr);
     game.RequestScreenshot(screenshot);
     if (!game.Started()) {
         return 1;
+    }
+    if (demo) {
+        pilot.Attach(&game);
+        game.SetState(STATE_GAME);
     }
     game.Run();
     return 0;
