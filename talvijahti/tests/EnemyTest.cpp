@@ -141,6 +141,34 @@ TEST_F(EnemyTest, BordersPutItBackAndAllowAnyDirection)
     ExpectVector(Snowball().position, {40, 39.2f}, "corner");
 }
 
+TEST_F(EnemyTest, AtEachBorderADrawThatReversesItIsKept)
+{
+    // Rolling into a border, the draw picks the way back; unlike at a waypoint, the border
+    // lets it stand, so the snowball rolls straight back out.
+    struct Case {
+        const char* name;
+        SVector position, velocity;
+        int pick;
+        SVector expectedVelocity;
+        SVector expectedPosition;  // at the border, then one step back out
+    };
+    const Case cases[] = {
+        {"left", {39, 300}, {-0.8f, 0}, kRight, {0.8f, 0}, {40.8f, 300}},
+        {"right", {961, 300}, {0.8f, 0}, kLeft, {-0.8f, 0}, {959.2f, 300}},
+        {"top", {300, 39.5f}, {0, -0.8f}, kDown, {0, 0.8f}, {300, 40.8f}},
+        {"bottom", {300, 765}, {0, 0.8f}, kUp, {0, -0.8f}, {300, 759.2f}},
+    };
+    for (const Case& c : cases) {
+        MakeLevel();
+        Place(Snowball(), c.position, c.velocity);
+        random = CScriptedRandom{Pick(c.pick)};
+        Snowball().Update();
+        EXPECT_EQ(random.draws, 1) << c.name;
+        ExpectVector(Snowball().velocity, c.expectedVelocity, c.name);
+        ExpectVector(Snowball().position, c.expectedPosition, c.name);
+    }
+}
+
 TEST_F(EnemyTest, TurnsBackInsideTheKeepOutCirclesEveryFrame)
 {
     struct Case {

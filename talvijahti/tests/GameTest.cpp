@@ -8,6 +8,8 @@
 
 #include "app/CGame.h"
 #include "app/GameState.h"
+#include "core/STexture.h"
+#include "core/SVector.h"
 #include "gfx/CGFX.h"
 #include "support/GameFixture.h"
 
@@ -53,8 +55,28 @@ protected:
         return count;
     }
 
+    // The offset the snowy background of the last frame was drawn with, in texels.
+    SVector BackgroundOffset()
+    {
+        STexture* snow = game->GetEngine()->GetGFX()->GetTexture("data/lumi.png");
+        for (const RecordingGL::DrawCall& draw : gl.draws) {
+            if (draw.texture == snow->id && !draw.vertices.empty()) {
+                return SVector{draw.vertices[0].u * snow->width, draw.vertices[0].v * snow->height};
+            }
+        }
+        ADD_FAILURE() << "no background drawn";
+        return SVector{0, 0};
+    }
+
     std::unique_ptr<CGame> game;
 };
+
+// The background drifts by (-0.8, 1.2) a frame from where it was drawn last.
+void ExpectDrift(SVector offset, int frames, const std::string& where)
+{
+    EXPECT_NEAR(offset.x, -0.8f * frames, 1e-3) << where;
+    EXPECT_NEAR(offset.y, 1.2f * frames, 1e-3) << where;
+}
 
 // Inside the hit boxes: new game 272..528 x 220..308, quit 272..528 x 320..408,
 // continue 272..528 x 400..528.
@@ -117,6 +139,33 @@ TEST_F(GameTest, EndScreensShowTheirOutcomeAndContinueToTheMenu)
         Click(400, 450);
         EXPECT_EQ(game->GetState(), STATE_MENU);
     }
+}
+
+TEST_F(GameTest, MenuAndEndScreenBackgroundsDriftEachFromWhereItStopped)
+{
+    for (int frame = 1; frame <= 5; ++frame) {
+        Frame(0, 0, false);
+        ExpectDrift(BackgroundOffset(), frame, "menu");
+    }
+    // Away to a game and back with Escape: the menu drifts on from its sixth frame.
+    Click(kNewGameX, kNewGameY);
+    ASSERT_EQ(game->GetState(), STATE_GAME);
+    Frame(0, 0, false, true);
+    ASSERT_EQ(game->GetState(), STATE_MENU);
+    ExpectDrift(BackgroundOffset(), 7, "menu again");
+
+    // The end screen keeps a drift of its own, won or lost.
+    game->SetState(STATE_WON);
+    for (int frame = 1; frame <= 3; ++frame) {
+        Frame(0, 0, false);
+        ExpectDrift(BackgroundOffset(), frame, "won");
+    }
+    game->SetState(STATE_LOST);
+    Frame(0, 0, false);
+    ExpectDrift(BackgroundOffset(), 4, "lost");
+    game->SetState(STATE_MENU);
+    Frame(0, 0, false);
+    ExpectDrift(BackgroundOffset(), 8, "menu at last");
 }
 
 TEST_F(GameTest, ContinueHeldOverTheQuitButtonDoesNotQuit)

@@ -5,6 +5,10 @@
 #include <gtest/gtest.h>
 
 #include "app/CGame.h"
+#include "fsound_pull.h"
+#include "gfx/CGFX.h"
+#include "sound/CSample.h"
+#include "sound/CSoundSystem.h"
 #include "app/GameState.h"
 #include "support/PlayFixture.h"
 
@@ -84,8 +88,105 @@ protected:
         return sketch;
     }
 
+    // The first draw of the last frame made with the texture of path.
+    const RecordingGL::DrawCall* FirstDraw(const std::string& path)
+    {
+        const GLuint id = engine->GetGFX()->GetTexture(path)->id;
+        for (const RecordingGL::DrawCall& draw : gl.draws) {
+            if (draw.texture == id) {
+                return &draw;
+            }
+        }
+        return nullptr;
+    }
+    // The texture offset a full-screen floor was drawn with: its top-left texture coordinate
+    // times the texture's size.
+    SVector FloorOffset(const std::string& path)
+    {
+        const RecordingGL::DrawCall* draw = FirstDraw(path);
+        const STexture* texture = engine->GetGFX()->GetTexture(path);
+        if (draw == nullptr || draw->vertices.empty()) {
+            ADD_FAILURE() << path << " not drawn";
+            return SVector{-1e9f, -1e9f};
+        }
+        return SVector{draw->vertices[0].u * texture->width, draw->vertices[0].v * texture->height};
+    }
+
     std::unique_ptr<CGame> game;
 };
+
+TEST_F(WorldManagerTest, WindPlaysAtEightyAndStartsAgainWheneverItEnds)
+{
+    WriteLevel(1, SLevelSketch{});
+    NewGame();
+    // The in-game screen loads the wind first, before the player's three sounds.
+    const auto& objects = engine->GetSoundSystem()->GetObjects();
+    ASSERT_EQ(objects.size(), 4u);
+    auto* wind = static_cast<CSample*>(objects[0]);
+    EXPECT_EQ(wind->GetVolume(), 80);
+    EXPECT_FALSE(wind->IsPlaying()) << "entered in this frame's update: no in-game update yet";
+    Frame();
+    EXPECT_TRUE(wind->IsPlaying());
+    for (int round = 0; round < 2; ++round) {
+        // Let the wind play to its end, then see the next frame start it again.
+        std::vector<int16_t> mixed(2 * 44100);
+        for (int second = 0; second < 120 && wind->IsPlaying(); ++second) {
+            FSOUNDX_Render(mixed.data(), 44100);
+        }
+        ASSERT_FALSE(wind->IsPlaying()) << "round " << round;
+        Frame();
+        EXPECT_TRUE(wind->IsPlaying()) << "round " << round;
+        EXPECT_EQ(wind->GetVolume(), 80);
+    }
+}
+
+TEST_F(WorldManagerTest, DrawsGroundLevelElfSnowfallAndTextsInThatOrder)
+{
+    SLevelSketch sketch;
+    sketch.width = 2000;
+    sketch.height = 1500;
+    sketch.start = {1000, 700};
+    sketch.end = {-1000, -1000};  // never reached
+    sketch.quads = {Box(1100, 600, 1200, 800)};
+    sketch.presents = {{900, 700}};
+    sketch.waypoints = {{1000, 1000}};
+    sketch.enemies = 1;
+    WriteLevel(1, sketch);
+    NewGame();
+    // The frame the game is entered in: the camera has not moved yet, the snowfall has drifted once.
+    SVector ground = FloorOffset("data/lumi.png");
+    SVector snow = FloorOffset("data/lumisade.png");
+    EXPECT_FLOAT_EQ(ground.x, 0);
+    EXPECT_FLOAT_EQ(ground.y, 0);
+    EXPECT_FLOAT_EQ(snow.x, 4);
+    EXPECT_FLOAT_EQ(snow.y, -1);
+
+    for (int frame = 2; frame <= 4; ++frame) {
+        Frame();
+        // The ground moves with the camera, which centres the elf; the snow drifts on its own.
+        ground = FloorOffset("data/lumi.png");
+        snow = FloorOffset("data/lumisade.png");
+        EXPECT_FLOAT_EQ(ground.x, 600) << frame;
+        EXPECT_FLOAT_EQ(ground.y, 400) << frame;
+        EXPECT_FLOAT_EQ(snow.x, 1.0f + 3.0f * frame) << frame;
+        EXPECT_FLOAT_EQ(snow.y, 1.0f - 2.0f * frame) << frame;
+    }
+
+    // One run of draws per picture, in this order.
+    const std::vector<std::string> order = {"data/lumi.png",   "data/puu.png",      "data/lahja.png", "data/pallo.png",
+                                            "data/tonttu.png", "data/lumisade.png", "data/font.png"};
+    std::vector<GLuint> expected;
+    for (const std::string& path : order) {
+        expected.push_back(engine->GetGFX()->GetTexture(path)->id);
+    }
+    std::vector<GLuint> drawn;
+    for (const RecordingGL::DrawCall& draw : gl.draws) {
+        if (drawn.empty() || drawn.back() != draw.texture) {
+            drawn.push_back(draw.texture);
+        }
+    }
+    EXPECT_EQ(drawn, expected);
+}
 
 TEST_F(WorldManagerTest, ShowsPresentsLivesAndTheFirstMessage)
 {
