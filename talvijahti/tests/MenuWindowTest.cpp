@@ -1,5 +1,6 @@
 // The menu in a real OpenGL window: the frame read back shows the title and both buttons
-// pixel for pixel as their pictures say, over the snowy background.
+// pixel for pixel as their pictures say, over the snowy background; and the window the
+// display answer asks for.
 #include <SDL.h>
 #include <SDL_image.h>
 
@@ -114,6 +115,33 @@ TEST_F(MenuWindowTest, ShowsTitleAndDimmedButtonsOverSnow)
         EXPECT_GT(snow.r + snow.g + snow.b, 3 * 150) << "at " << x << "," << y;
     }
     SDL_FreeSurface(frame);
+}
+
+TEST_F(MenuWindowTest, TheDisplayAnswerChoosesFullScreenAndTheCaption)
+{
+    struct Case {
+        DisplayChoice choice;
+        bool fullscreen;
+        const char* caption;  // full screen keeps the engine's default
+    };
+    const Case cases[] = {
+        {DisplayChoice::Fullscreen, true, "Orbo2d App"},
+        {DisplayChoice::Windowed, false, "Talvijahti"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caption);
+        CGame game(c.choice);
+        ASSERT_TRUE(game.Started());
+        const SDL_Surface* screen = SDL_GetVideoSurface();
+        ASSERT_NE(screen, nullptr);
+        EXPECT_EQ((screen->flags & SDL_FULLSCREEN) != 0, c.fullscreen);
+        EXPECT_EQ(screen->w, 800);
+        EXPECT_EQ(screen->h, 600);
+        char* title = nullptr;
+        SDL_WM_GetCaption(&title, nullptr);
+        ASSERT_NE(title, nullptr);
+        EXPECT_STREQ(title, c.caption);
+    }
 }
 
 }  // namespace

@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # End to end: without options the game asks about full screen; answering "no" with the
-# keyboard opens the 800 x 600 window captioned Talvijahti.
+# keyboard opens the 800 x 600 window captioned Talvijahti, answering "yes" (K for kyllä) plays
+# full screen under the engine's own caption, Orbo2d App.
 set -euo pipefail
 game=$1
 cd "$(mktemp -d)"
-"$game" &
-pid=$!
+pid=""
 # SIGKILL: a game that ignores window-close requests may ignore a polite end too.
-trap 'kill -9 $pid 2>/dev/null || true' EXIT
+trap '[[ -n "$pid" ]] && kill -9 $pid 2>/dev/null; true' EXIT
 
 wait_for_window() {  # wait_for_window <name> <width>: the id of a visible window of that name and width
   local info
@@ -22,14 +22,27 @@ wait_for_window() {  # wait_for_window <name> <width>: the id of a visible windo
   return 1
 }
 
-question=$(wait_for_window Talvijahti 380) || { echo "the question window never appeared" >&2; exit 1; }
-# A key sent before the dialog reads its events is lost: repeat until the dialog is gone.
-for _ in $(seq 50); do
-  xwininfo -id "$question" >/dev/null 2>&1 || break
-  xdotool key --window "$question" e 2>/dev/null || true
-  sleep 0.3
-done
-game_window=$(wait_for_window Talvijahti 800) || { echo "no 800-pixel game window after answering no" >&2; exit 1; }
-info=$(xwininfo -id "$game_window")
-grep -q "Height: 600$" <<<"$info" || { echo "the game window is not 600 high" >&2; exit 1; }
-echo "start question: answered no, got the 800 x 600 window"
+# answer <key> <caption>: starts the game, answers the question with the key and waits for
+# the 800 x 600 game window with that caption.
+answer() {
+  "$game" &
+  pid=$!
+  local question game_window info
+  question=$(wait_for_window Talvijahti 380) || { echo "the question window never appeared" >&2; exit 1; }
+  # A key sent before the dialog reads its events is lost: repeat until the dialog is gone.
+  for _ in $(seq 50); do
+    xwininfo -id "$question" >/dev/null 2>&1 || break
+    xdotool key --window "$question" "$1" 2>/dev/null || true
+    sleep 0.3
+  done
+  game_window=$(wait_for_window "$2" 800) || { echo "no 800-pixel window \"$2\" after answering $1" >&2; exit 1; }
+  info=$(xwininfo -id "$game_window")
+  grep -q "Height: 600$" <<<"$info" || { echo "the game window is not 600 high" >&2; exit 1; }
+  kill -9 "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  pid=""
+}
+
+answer e Talvijahti
+answer k "Orbo2d App"
+echo "start question: answered no, got the Talvijahti window; answered yes, got Orbo2d App full screen"
