@@ -29,6 +29,7 @@ function(project_fuzz_target target)
     set(work ${CMAKE_CURRENT_BINARY_DIR}/${target}-corpus)
     add_test(NAME fuzz-${target}
              COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=1
+                     LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/scripts/lsan.supp:print_suppressions=0
                      $<TARGET_FILE:${target}> -max_total_time=${PROJECT_FUZZ_SECONDS}
                      -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 ${work} ${corpus})
     set_tests_properties(fuzz-${target} PROPERTIES LABELS fuzz
