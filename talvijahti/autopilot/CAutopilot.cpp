@@ -135,6 +135,7 @@ unsigned CAutopilot::Choose(CPlayer& player, CLevel& level)
     {
         const float here = field.NearAt(at);
         const float danger = forecast.Danger([&](int t) {
+            // Friction divides the speed by 1.08 a frame: t frames glide this many times it.
             const float glide = (1.0f - std::pow(1.0f / 1.08f, static_cast<float>(t))) * 13.5f;
             return Add(at, Scale(velocity, glide));
         });

@@ -125,6 +125,30 @@ TEST_F(AutopilotTest, FinishesEveryShippedLevelInOneGame)
     EXPECT_EQ(runs.size(), 10u);
 }
 
+TEST_F(AutopilotTest, HoldsOnlyTheSteeringKeysAndOnlyInPlay)
+{
+    WriteLevel(1, SLevelSketch{});
+    FinishAtOnceAfter(1);
+    input.SetKey('u', true);  // the player's own steering keys do not get through
+    Frame();
+    EXPECT_EQ(pilotInput.Held(), 0u) << "on the menu";
+    EXPECT_EQ(engine->GetInput()->GetKey('u'), false);
+    game->SetState(STATE_GAME);
+    Frame();
+    EXPECT_NE(pilotInput.Held(), 0u) << "in play the pilot skates towards the exit";
+    EXPECT_EQ(engine->GetInput()->GetKey('u'), (pilotInput.Held() & CAutopilot::kPush) != 0);
+    // Escape and the mouse are the player's.
+    input.SetMouse(123, 45);
+    input.SetKey(27, true);
+    Frame();
+    EXPECT_EQ(game->GetState(), STATE_MENU);
+    int x = 0;
+    int y = 0;
+    engine->GetInput()->GetMousePosition(&x, &y);
+    EXPECT_EQ(x, 123);
+    EXPECT_EQ(y, 45);
+}
+
 TEST_F(AutopilotTest, SteersRoundAWallToThePresentBehindIt)
 {
     SLevelSketch sketch;
