@@ -158,8 +158,14 @@ def plastics(state):
     s.rect(10, 8, 20, 38, METAL, METAL_DARK, 0.6)
     for y in (14, 22, 30):
         s.rect(8, y, 22, y + 1.2, METAL_DARK)
-    s.line([(20, 26), (36, 26)], METAL_DARK, 1.6)
-    s.line([(20, 26), (36, 26)], METAL, 0.7)
+    # The pump house between tower and tanks, leaning on the hall.
+    s.rect(19, 23, 37, 36, (176, 182, 192), METAL_DARK, 0.6)
+    s.polygon([(18, 24), (28, 20), (38, 24)], ROOF_BLUE)
+    snow_roof(s, [(18, 24), (28, 20), (38, 24)], 1.4)
+    window(s, 22, 27, 4, 4, WINDOW_WARM)
+    window(s, 30, 27, 4, 4, WINDOW_WARM)
+    s.line([(20, 19), (36, 19)], METAL_DARK, 1.6)
+    s.line([(20, 19), (36, 19)], METAL, 0.7)
     s.rect(14, 2.5, 16, 8, METAL_DARK)               # flare stack
     lamp = RED if state in (None, 1) else (255, 120, 120)
     s.circle(21.5, 11, 1.0, lamp)

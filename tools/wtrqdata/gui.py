@@ -73,8 +73,10 @@ def topbar(look, pressed):
     if pressed:
         face, light, dark = (104, 18, 22), (60, 8, 10), (190, 80, 80)
     d.rectangle([x0, y0, x1, y1], fill=face)
-    d.line([(x0, y1), (x0, y0), (x1, y0)], fill=light, width=2)
-    d.line([(x0, y1), (x1, y1), (x1, y0)], fill=dark, width=2)
+    # A two-pixel bevel inside the button's own area: the game tells the button by it.
+    for k in (0, 1):
+        d.line([(x0 + k, y1 - k), (x0 + k, y0 + k), (x1 - k, y0 + k)], fill=light)
+        d.line([(x0 + k + 1, y1 - k), (x1 - k, y1 - k), (x1 - k, y0 + k + 1)], fill=dark)
     shift = 1 if pressed else 0
     label = look["topbar"]["button"]
     text.draw(img, ((x0 + x1) // 2 + shift, (y0 + y1) // 2 + 1 + shift), label, 13, WHITE, outline=(60, 0, 0),
