@@ -93,13 +93,6 @@ def tiles_of(image, columns, rows):
     return [image.crop((32 * c, 32 * r, 32 * c + 32, 32 * r + 32)) for r in range(rows) for c in range(columns)]
 
 
-def shade(colour, factor):
-    """A lighter (factor > 1) or darker (factor < 1) version of a colour."""
-    if factor >= 1:
-        return tuple(int(round(c + (255 - c) * (factor - 1))) for c in colour[:3])
-    return tuple(int(round(c * factor)) for c in colour[:3])
-
-
 def key_to_rgba(image):
     """A keyed picture back to RGBA, for pasting sprites into the larger pictures."""
     out = image.convert("RGBA")

@@ -3,10 +3,10 @@
 animated tile cut from a drawing of the building in that phase of its work."""
 import math
 
-from art import Sprite, shade, tiles_of
-from palette import (BRICK, BRICK_DARK, FIR, GLOW, GLOW_HOT, GOLD, INK, LOG, LOG_DARK, LOG_LIGHT, METAL,
+from art import Sprite, tiles_of
+from palette import (BRICK, BRICK_DARK, GLOW, GLOW_HOT, GOLD, INK, LOG, LOG_DARK, LOG_LIGHT, METAL,
                      METAL_DARK, PLANK, RED, ROOF_BLUE, ROOF_GREEN, ROOF_RED, SMOKE, SMOKE_DARK, SNOW,
-                     SNOW_SHADE, STONE, STONE_DARK, STONE_LIGHT, WHITE, WINDOW_DARK, WINDOW_DIM,
+                     SNOW_SHADE, STONE, STONE_DARK, STONE_LIGHT, WHITE, WINDOW_DIM,
                      WINDOW_WARM)
 
 

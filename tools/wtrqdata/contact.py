@@ -5,7 +5,7 @@ import os
 
 from PIL import Image, ImageDraw, ImageFont
 
-from art import KEY, key_to_rgba
+from art import key_to_rgba
 
 
 def sheet(pictures, out_path, font_path, zoom=3, columns=6, ground=(226, 234, 246)):
@@ -19,7 +19,7 @@ def sheet(pictures, out_path, font_path, zoom=3, columns=6, ground=(226, 234, 24
         x, y = (i % columns) * cell_w + 8, (i // columns) * cell_h + 6
         big = picture.resize((picture.width * zoom, picture.height * zoom), Image.NEAREST)
         page.paste(Image.new("RGB", big.size, ground), (x, y))
-        page.paste(big, (x, y), key_to_rgba(big) if picture.getpixel((0, 0)) == KEY or True else None)
+        page.paste(big, (x, y), key_to_rgba(big))
         draw.text((x, y + big.height + 4), name, font=font, fill=(255, 255, 255))
     page.save(out_path)
 
