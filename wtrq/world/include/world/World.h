@@ -26,7 +26,9 @@ constexpr int startMoney = 5000;
 
 class World {
 public:
-    // The map, the pictures, the clock and the random source must outlive the world.
+    // The map, the pictures, the clock and the random source must outlive the world. The game
+    // passes a CachedImages over PackageImages made with the game: reading a building's
+    // pictures from the package costs up to some milliseconds, too much for a click.
     World(const TileMap& map, GameImages& images, TickSource& clock, RandomSource& random);
     ~World();
     World(const World&) = delete;
