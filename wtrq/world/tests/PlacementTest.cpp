@@ -159,6 +159,25 @@ TEST_F(Placement, BoughtBuildingHasItsOwnStartValues)
     EXPECT_THROW(world.buy(), std::runtime_error);  // markers are not for sale
 }
 
+TEST_F(Placement, MarkerStaysUnderTheBuildingPutOnIt)
+{
+    auto screen = test::makeScreen();
+    world.addBuilding(BuildingType::Iron, 5, 6);
+    world.addBuilding(BuildingType::Oil, 9, 9);
+    world.startPlacement(BuildingType::Mine);
+    world.preview.setPosition(5, 5);
+    ASSERT_EQ(world.buy(), Bought);
+    world.produceAndDraw(screen.get());
+    // Drawn in list order: the mine's bottom tile covers the iron; the lone oil shows.
+    EXPECT_EQ(test::tileColour(screen.get(), 5, 6), test::restingColour(BuildingType::Mine, 1));
+    EXPECT_EQ(test::tileColour(screen.get(), 9, 9), test::restingColour(BuildingType::Oil, 0));
+    ASSERT_EQ(world.buildings.size(), 3u);
+    EXPECT_EQ(world.buildings[0].type, BuildingType::Iron);
+    // A second mine on the same iron overlaps the first.
+    world.preview.setPosition(5, 6);
+    EXPECT_FALSE(world.isValidSpot());
+}
+
 TEST_F(Placement, PreviewBlinksWithARedCrossOverAnInvalidSpot)
 {
     auto screen = test::makeScreen();
