@@ -10,6 +10,7 @@
 
 #include "app/DataLocation.h"
 #include "app/StartupOptions.h"
+#include "game/GameScreen.h"
 #include "jwe/Exceptions.h"
 #include "jwe/Font.h"
 #include "jwe/Package.h"
@@ -19,7 +20,6 @@
 #include "screens/HelpPages.h"
 #include "screens/IntroScreen.h"
 #include "screens/MainMenu.h"
-#include "screens/PlaceholderGameScreen.h"
 
 Application::Application(int argc, char** argv, FramePacer& pacer) : pacer(pacer)
 {
@@ -46,6 +46,7 @@ void Application::startUp(int argc, char** argv)
     const StartupOptions options = parseOptions(argc, argv);
     fullscreen = options.fullscreen;
     depth32 = options.depth32;
+    gameSeconds = options.gameSeconds;
     chooseVideoDriver(options);
 
     const VideoMode mode = videoModeFor(options);
@@ -113,7 +114,7 @@ void Application::runScreens()
         if (choice == MainMenu::quit) {
             running = false;
         } else if (choice == MainMenu::begin) {
-            GameScreen game(pacer);
+            wtrq::GameScreen game(pacer, wtrq::GameOptions{gameSeconds});
             game.loadResources();
             running = game.run();
         } else if (choice == MainMenu::help) {

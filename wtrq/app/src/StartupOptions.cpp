@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 StartupOptions parseOptions(int argc, char** argv)
 {
@@ -14,6 +15,15 @@ StartupOptions parseOptions(int argc, char** argv)
             options.depth32 = true;
         } else if (std::strcmp(argv[i], "-windib") == 0) {
             options.windib = true;
+        } else if (std::strcmp(argv[i], "--game-seconds") == 0 && i + 1 < argc) {
+            // Only a whole positive number is taken as the value; anything else is left to be
+            // read as an argument of its own, and the game keeps its full length.
+            const std::string value = argv[i + 1];
+            if (!value.empty() && value.size() <= 9 && value.find_first_not_of("0123456789") == std::string::npos &&
+                std::stoi(value) > 0) {
+                options.gameSeconds = std::stoi(value);
+                ++i;
+            }
         }
     }
     return options;

@@ -1,5 +1,5 @@
-// The whole screen sequence on SDL's dummy drivers: start-up, intro, menu, help, the stand-in
-// game screen and shut-down, driven by pushed events; and the failures start-up and run report.
+// The whole screen sequence on SDL's dummy drivers: start-up, intro, menu, help, the game
+// screen and shut-down, driven by pushed events; and the failures start-up and run report.
 #include "app/Application.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +13,7 @@
 
 #include "ScreenFixture.h"
 #include "TestSounds.h"
+#include "jwe/Package.h"
 #include "jwe/ScratchFolder.h"
 #include "pjw/PackageWriter.h"
 
@@ -104,6 +105,40 @@ protected:
         }
         return {status, testing::internal::GetCapturedStderr(), next};
     }
+    // The game screen's members beside the fixture's: a plain green top bar (so the game is told
+    // apart), and the map, pictures and sounds of the game's own data.
+    void addGameData()
+    {
+        const fs::path source = fs::path(WTRQ_TEST_SOURCE_DATA) / "data";
+        for (const char* package : {"tiles.pjw", "buildings.pjw", "elves.pjw"}) {
+            fs::copy_file(source / package, folder / "data" / package, fs::copy_options::overwrite_existing);
+        }
+        std::vector<pjw::PackageMember> gui = membersOf(folder / "data" / "gui.pjw");
+        gui.push_back({"topbar.png", solidPicture(640, 32, {0, 64, 0})});
+        gui.push_back({"topbar_down.png", solidPicture(640, 32, {0, 64, 0})});
+        pjw::writePackage((folder / "data" / "gui.pjw").string(), gui, 23);
+        std::vector<pjw::PackageMember> sounds = membersOf(folder / "data" / "sounds.pjw");
+        for (pjw::PackageMember& member : membersOf(source / "sounds.pjw")) {
+            if (member.name != "christmas.xm") {
+                sounds.push_back(std::move(member));
+            }
+        }
+        writeSounds(sounds);
+    }
+    std::vector<pjw::PackageMember> membersOf(const fs::path& path)
+    {
+        std::vector<pjw::PackageMember> members;
+        Package package(path.string());
+        const fs::path copy = folder / "member.tmp";
+        for (const std::string& name : package.memberNames()) {
+            package.extractTo(name, copy.string());
+            std::ifstream in(copy, std::ios::binary);
+            members.push_back({name, {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()}});
+        }
+        package.close();
+        fs::remove(copy);
+        return members;
+    }
     bool scratchLeft() const { return !fs::is_empty(folder / "run"); }
 
     fs::path folder;
@@ -130,6 +165,7 @@ TEST_F(ApplicationTest, HelpFromTheMenuAndBackWithBeginHighlighted)
 
 TEST_F(ApplicationTest, BeginOpensTheGameScreenAndEscapeComesBack)
 {
+    addGameData();
     const Outcome outcome = play({
         {"intro", [] { pushQuit(); }},  // a close request ends only the intro
         {"menu:0", [] { pushKeyStroke(SDLK_RETURN); }},

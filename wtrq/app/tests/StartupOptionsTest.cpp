@@ -17,6 +17,31 @@ StartupOptions parse(std::vector<std::string> args)
     return parseOptions(static_cast<int>(argv.size()), argv.data());
 }
 
+TEST(StartupOptions, GameSecondsTakeAWholePositiveNumber)
+{
+    const struct {
+        std::vector<std::string> args;
+        int seconds;
+    } cases[] = {
+        {{}, 1440},
+        {{"--game-seconds", "3"}, 3},
+        {{"-32bit", "--game-seconds", "90", "-windib"}, 90},
+        {{"--game-seconds"}, 1440},
+        {{"--game-seconds", "0"}, 1440},
+        {{"--game-seconds", "-5"}, 1440},
+        {{"--game-seconds", "3x"}, 1440},
+        {{"--game-seconds", "99999999999"}, 1440},
+        {{"--game-seconds=3"}, 1440},
+        {{"-game-seconds", "3"}, 1440},
+    };
+    for (const auto& c : cases) {
+        std::string label;
+        for (const std::string& arg : c.args) label += "[" + arg + "]";
+        EXPECT_EQ(parse(c.args).gameSeconds, c.seconds) << label;
+    }
+    EXPECT_TRUE(parse({"--game-seconds", "-windib"}).windib) << "an option is never taken as the value";
+}
+
 TEST(StartupOptions, ExactMatchesChooseModeAndDriver)
 {
     const Uint32 window = SDL_HWSURFACE | SDL_DOUBLEBUF;

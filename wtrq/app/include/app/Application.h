@@ -26,5 +26,6 @@ private:
     FMUSIC_MODULE* song = nullptr;
     bool fullscreen = false;
     bool depth32 = false;
+    int gameSeconds = 1440;
     bool started = false;
 };

@@ -7,6 +7,8 @@ struct StartupOptions {
     bool fullscreen = false;
     bool depth32 = false;
     bool windib = false;
+    // "--game-seconds N": games of N seconds (1 or more) for trying the end of a game quickly.
+    int gameSeconds = 1440;
 };
 
 struct VideoMode {
