@@ -1,0 +1,31 @@
+// Scores in PostgreSQL through libpq, for a site whose scores outgrow one machine.
+#pragma once
+
+#include <string>
+
+#include "ScoreStore.h"
+
+struct pg_conn;
+
+namespace scores {
+
+class PostgresScoreStore : public ScoreStore {
+ public:
+  // Connects and creates the table when missing; throws StoreError with the server's message.
+  explicit PostgresScoreStore(const std::string& conninfo);
+  ~PostgresScoreStore() override;
+  PostgresScoreStore(const PostgresScoreStore&) = delete;
+  PostgresScoreStore& operator=(const PostgresScoreStore&) = delete;
+
+  void addAll(const std::vector<ScoreEntry>& entries) override;
+  std::vector<ScoreEntry> ranked(std::int64_t offset, std::int64_t limit) override;
+  std::int64_t count() override;
+
+ private:
+  void command(const char* sql);
+  void prepare(const char* name, const char* sql, int parameters);
+
+  pg_conn* connection_ = nullptr;
+};
+
+}  // namespace scores

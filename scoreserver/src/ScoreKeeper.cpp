@@ -1,0 +1,87 @@
+// The keeper's loop: take everything queued, commit the scores in one transaction, then answer.
+#include "ScoreKeeper.h"
+
+#include <cstdio>
+
+namespace scores {
+
+ScoreKeeper::ScoreKeeper(std::unique_ptr<ScoreStore> store) : store_(std::move(store)) {
+  refreshBest();
+  thread_ = std::thread([this] { run(); });
+}
+
+ScoreKeeper::~ScoreKeeper() {
+  {
+    std::lock_guard lock(mutex_);
+    stopping_ = true;
+  }
+  wake_.notify_one();
+  thread_.join();
+}
+
+void ScoreKeeper::submit(ScoreEntry entry, Stored stored) {
+  {
+    std::lock_guard lock(mutex_);
+    submissions_.push_back(Pending{std::move(entry), std::move(stored)});
+  }
+  wake_.notify_one();
+}
+
+void ScoreKeeper::read(Job job) {
+  {
+    std::lock_guard lock(mutex_);
+    jobs_.push_back(std::move(job));
+  }
+  wake_.notify_one();
+}
+
+std::shared_ptr<const std::vector<ScoreEntry>> ScoreKeeper::best() const {
+  std::lock_guard lock(mutex_);
+  return best_;
+}
+
+void ScoreKeeper::refreshBest() {
+  auto rows = std::make_shared<const std::vector<ScoreEntry>>(store_->ranked(0, bestCount));
+  std::lock_guard lock(mutex_);
+  best_ = std::move(rows);
+}
+
+void ScoreKeeper::run() {
+  std::vector<Pending> batch;
+  std::vector<Job> jobs;
+  std::vector<ScoreEntry> entries;
+  for (;;) {
+    {
+      std::unique_lock lock(mutex_);
+      wake_.wait(lock, [this] { return stopping_ || !submissions_.empty() || !jobs_.empty(); });
+      if (submissions_.empty() && jobs_.empty()) return;  // stopping with nothing left
+      batch.swap(submissions_);
+      jobs.swap(jobs_);
+    }
+    if (!batch.empty()) {
+      entries.clear();
+      for (const Pending& pending : batch) entries.push_back(pending.entry);
+      bool stored = true;
+      try {
+        store_->addAll(entries);
+      } catch (const std::exception& error) {
+        stored = false;
+        std::fprintf(stderr, "wtrq-scores: %zu scores not stored: %s\n", entries.size(), error.what());
+      }
+      if (stored) {
+        try {
+          refreshBest();
+        } catch (const std::exception& error) {
+          // The scores are safe; only the list answered with them is older than it could be.
+          std::fprintf(stderr, "wtrq-scores: best scores not re-read: %s\n", error.what());
+        }
+      }
+      for (Pending& pending : batch) pending.stored(stored);
+      batch.clear();
+    }
+    for (Job& job : jobs) job(*store_);
+    jobs.clear();
+  }
+}
+
+}  // namespace scores
