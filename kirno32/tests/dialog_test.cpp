@@ -139,6 +139,7 @@ TEST_F(Dialogs, ColourMessagesPreferTheDialogsOwnBrush) {
   EXPECT_NE(SendMessageA(dialog, WM_CTLCOLOREDIT, wParam, control),
             reinterpret_cast<LRESULT>(g_kirno.brushes[kBrushFace]))
       << "edit fields keep the standard colours";
+  EXPECT_EQ(Win32Test_DirectProcedureHandleCalls(), 0) << "the slot is called through CallWindowProc";
   ReleaseDC(dialog, dc);
   DeleteObject(g_ownBrush);
 }

@@ -58,6 +58,14 @@
  *   as wide as the box less the scroll-bar width. The edit field creates its caret when it gets the
  *   focus. "#32770" (WC_DIALOG) runs DefDlgProc with the DWLP_ slots.
  *
+ * Dialog procedure slot
+ *   As Windows documents for GetWindowLongPtr, the DWLP_DLGPROC slot of a dialog (a window of a class
+ *   whose procedure is DefDlgProc, or one made by CreateDialog*) reads back as a handle that only
+ *   CallWindowProc can call; here it always does. SetWindowLongPtr takes either the handle or a
+ *   procedure. Calling the handle directly reaches a trap that does nothing, returns 0 and is counted
+ *   (Win32Test_DirectProcedureHandleCalls). GWLP_WNDPROC reads back as the procedure itself, as it does
+ *   on Windows when caller and window agree on ANSI.
+ *
  * Default frame (WM_NCPAINT): a one-pixel window-frame outline, then the dialog-frame band in the face
  *   colour (or the sizing band in the border colour), the caption bar in the active or inactive caption
  *   colour (as set by WM_NCACTIVATE, inactive at first) with its text, scroll-bar areas in the scroll-bar
@@ -145,6 +153,10 @@ BOOL Win32Test_SaveWindowBitmap(HWND hwnd, LPCSTR linuxPath);
  * its parent's client area, in z-order; pixels a child never painted let what is beneath show) as a
  * 24-bit BMP file: what the screen would show. */
 BOOL Win32Test_SaveCompositeBitmap(HWND hwnd, LPCSTR linuxPath);
+
+/* Calls that reached a procedure handle directly instead of through CallWindowProc (each such call
+ * does nothing and returns 0). */
+int Win32Test_DirectProcedureHandleCalls(void);
 
 /* Pixels of a bitmap object (for example one made by CreateDIBitmap), CLR_INVALID outside it. */
 COLORREF Win32Test_GetBitmapPixel(HBITMAP bitmap, int x, int y);

@@ -1,4 +1,5 @@
 // Test control: the reset of the whole stand-in and the window pixel and invalidation accessors.
+#include "procedure_handles.h"
 #include "reset.h"
 #include "window.h"
 
@@ -44,6 +45,7 @@ void Win32Test_Reset(void) {
     resetCaret();
     resetPostedMessages();
     resetSearches();
+    resetProcedureHandles();
 }
 
 COLORREF Win32Test_GetPixel(HWND hwnd, int x, int y) {

@@ -71,6 +71,9 @@ struct Window {
     bool ncActive = false;
     std::vector<Win32TestInvalidation> invalidations;
 
+    // The DWLP_DLGPROC slot holds a procedure that reads back as a handle (a dialog's slots).
+    bool dialogSlots = false;
+
     ControlState control;
     bool destroying = false;
     bool dead = false;

@@ -102,6 +102,7 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
     w->instance = instance;
     w->proc = cls->proc;
     w->extra.assign((size_t)cls->wndExtra, 0);
+    w->dialogSlots = cls->proc == DefDlgProcA && cls->wndExtra >= DLGWINDOWEXTRA;
     w->thread = GetCurrentThreadId();
     if (child) {
         w->parent = parent;
