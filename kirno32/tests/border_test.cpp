@@ -176,30 +176,34 @@ TEST_F(Borders, HidingOnOlderPlatformsInvalidatesTheRing) {
 }
 
 // Older platforms: a list box whose new client area ends above its old bottom has the strip
-// below repainted.
+// below repainted. The parent stands away from the screen's corner, so that a strip worked out
+// partly in screen coordinates would land outside it.
 TEST_F(Borders, ShrinkingListOnOlderPlatformsRepaintsBelowIt) {
   Ctl3dUnregister(caller_);
   Win32Test_SetVersion(0xC0000004);
   Register();
+  MoveWindow(parent_, 150, 100, 200, 150, TRUE);
   HWND list = MakeChild(parent_, "ListBox", WS_VISIBLE, 20, 20, 60, 20);
   Ctl3dSubclassCtl(list);
   Win32Test_ClearInvalidations();
-  NCCALCSIZE_PARAMS params = {};
-  params.rgrc[0] = RECT{20, 20, 80, 30};
-  params.rgrc[1] = RECT{20, 20, 80, 40};
-  params.rgrc[2] = RECT{20, 20, 80, 40};
-  SendMessageA(list, WM_NCCALCSIZE, TRUE, reinterpret_cast<LPARAM>(&params));
+  SetWindowPos(list, nullptr, 0, 0, 60, 10, SWP_NOMOVE | SWP_NOZORDER);
   Win32TestInvalidation invalidations[4];
   ASSERT_EQ(Win32Test_GetInvalidations(parent_, invalidations, 4), 1);
   // The new client area grown by 2 and 1, from one row below it to one row below the old bottom.
   RECT expected = {18, 32, 82, 41};
-  EXPECT_TRUE(EqualRect(&invalidations[0].rect, &expected));
+  EXPECT_TRUE(EqualRect(&invalidations[0].rect, &expected))
+      << invalidations[0].rect.left << "," << invalidations[0].rect.top << "," << invalidations[0].rect.right
+      << "," << invalidations[0].rect.bottom;
   EXPECT_TRUE(invalidations[0].erase);
 
   // Newer platforms leave this to the position-changing message.
   Ctl3dUnregister(caller_);
   Win32Test_SetVersion(kWindowsNt351);
   Register();
+  NCCALCSIZE_PARAMS params = {};
+  params.rgrc[0] = RECT{20, 20, 80, 25};
+  params.rgrc[1] = RECT{20, 20, 80, 30};
+  params.rgrc[2] = RECT{20, 20, 80, 30};
   Win32Test_ClearInvalidations();
   SendMessageA(list, WM_NCCALCSIZE, TRUE, reinterpret_cast<LPARAM>(&params));
   EXPECT_EQ(Win32Test_GetInvalidations(parent_, invalidations, 4), 0);

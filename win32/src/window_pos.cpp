@@ -87,9 +87,11 @@ BOOL WINAPI SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int 
         params.rgrc[2] = oldClient;
         OffsetRect(&params.rgrc[2], oldRect.left, oldRect.top);
         params.lppos = &pos;
-        w->rect = newRect;
+        // The window keeps its old rectangle until it has answered: GetWindowRect during the message
+        // gives what rgrc[1] holds.
         SendMessageA(hwnd, WM_NCCALCSIZE, TRUE, (LPARAM)&params);
         if (!shareWindow(hwnd)) return FALSE;
+        w->rect = newRect;
         const RECT& c = params.rgrc[0];
         w->client = RECT{c.left - newRect.left, c.top - newRect.top, c.right - newRect.left, c.bottom - newRect.top};
         resizeBuffer(*w);
