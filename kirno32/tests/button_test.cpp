@@ -201,6 +201,52 @@ TEST_F(Buttons, FocusChangesToggleTheFocusRectangle) {
   EXPECT_EQ(Pixel(box, 17, 1), kGrey) << "the second inversion removes it";
 }
 
+// The push button repaints whole when the focus leaves; by then it must show no focus rectangle,
+// although the platform still names it the focus window while it handles WM_KILLFOCUS.
+TEST_F(Buttons, PushButtonLosingTheFocusDropsItsFocusRectangle) {
+  HWND button = Button(BS_PUSHBUTTON, "OK");
+  HWND other = MakeChild(dialog_, "Button", WS_VISIBLE | BS_PUSHBUTTON, 20, 60, 75, 23, 101, "No");
+  SetFocus(button);
+  Paint(button);
+  ASSERT_EQ(Pixel(button, 30, 4), kGrey ^ 0xFFFFFF);
+  Win32Test_FillWindow(button, WIN32TEST_UNPAINTED);
+  SetFocus(other);
+  EXPECT_EQ(SendMessageA(button, BM_GETSTATE, 0, 0) & BST_FOCUS, 0);
+  const struct {
+    int x, y;
+    COLORREF expected;
+  } pixels[] = {{30, 4, kGrey}, {43, 5, kGrey}, {30, 18, kGrey}, {1, 1, kWhite}, {73, 21, kDarkGrey}};
+  for (const auto& p : pixels) {
+    SCOPED_TRACE(testing::Message() << "(" << p.x << ", " << p.y << ")");
+    EXPECT_EQ(Pixel(button, p.x, p.y), p.expected);
+  }
+  EXPECT_EQ(Row(button, 10, 31, 43), "gkkkkggkkkkg") << "the label stays";
+}
+
+// Focus from nowhere (wParam null) erases the button's background first; focus from another
+// window repaints only label and image.
+TEST_F(Buttons, SetFocusErasesOnlyWhenNoWindowLostTheFocus) {
+  struct Case {
+    const char* name;
+    bool fromWindow;
+    char background;
+  };
+  const Case cases[] = {{"from nowhere", false, 'g'}, {"from another window", true, '.'}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    HWND box = Button(BS_AUTOCHECKBOX, "Yes", 80, 17);
+    Paint(box);  // state changes paint only outside a pending update
+    Win32Test_FillWindow(box, WIN32TEST_UNPAINTED);
+    HWND from = c.fromWindow ? dialog_ : nullptr;
+    SendMessageA(box, WM_SETFOCUS, reinterpret_cast<WPARAM>(from), 0);
+    EXPECT_EQ(Letter(Pixel(box, 70, 8)), c.background) << "right of the label";
+    EXPECT_EQ(Letter(Pixel(box, 15, 1)), c.background) << "between the image and the label";
+    EXPECT_TRUE(ShowsCell(box, 0, 0));
+    EXPECT_EQ(Row(box, 8, 19, 23), "kkkk") << "the label's first glyph";
+    DestroyWindow(box);
+  }
+}
+
 TEST_F(Buttons, AutoRadioButtonLetsGoOfItsPushedLookWhenTheFocusLeaves) {
   HWND radio = Button(BS_AUTORADIOBUTTON, "One", 80, 17);
   HWND other = Button(BS_PUSHBUTTON, "Two");

@@ -273,3 +273,38 @@ TEST_F(MessagesTest, CalcSizeSeesTheOldWindowRectangle) {
     GetWindowRect(child, &now);
     EXPECT_EQ(now.bottom, 80);
 }
+
+namespace {
+struct FocusEvent {
+    UINT message;
+    HWND window;
+    HWND other;  // wParam: the window gaining (kill) or losing (set) the focus
+    HWND focusInside;
+    bool operator==(const FocusEvent&) const = default;
+};
+std::vector<FocusEvent> g_focusEvents;
+LRESULT CALLBACK FocusRecorder(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_KILLFOCUS || msg == WM_SETFOCUS) g_focusEvents.push_back({msg, hwnd, (HWND)wParam, GetFocus()});
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+}  // namespace
+
+// WM_KILLFOCUS comes just before the window loses the focus, WM_SETFOCUS just after the new one has it.
+TEST_F(MessagesTest, FocusMessagesComeInOrderAndGetFocusAnswersAsDocumented) {
+    Register("FocusRecorder", FocusRecorder);
+    HWND parent = TopLevel(200, 100, WS_POPUP | WS_VISIBLE, "FocusRecorder");
+    HWND a = Child(parent, "FocusRecorder", WS_VISIBLE, 0, 0, 20, 20);
+    HWND b = Child(parent, "FocusRecorder", WS_VISIBLE, 30, 0, 20, 20);
+    g_focusEvents.clear();
+    EXPECT_EQ(SetFocus(a), nullptr);
+    EXPECT_EQ(SetFocus(b), a);
+    EXPECT_EQ(SetFocus(nullptr), b);
+    const std::vector<FocusEvent> expected = {
+        {WM_SETFOCUS, a, nullptr, a},
+        {WM_KILLFOCUS, a, b, a},
+        {WM_SETFOCUS, b, a, b},
+        {WM_KILLFOCUS, b, nullptr, b},
+    };
+    EXPECT_EQ(g_focusEvents, expected);
+    EXPECT_EQ(GetFocus(), nullptr);
+}
