@@ -64,6 +64,29 @@ TEST_F(Buttons, PushButtonWithFocus) {
   EXPECT_EQ(Pixel(button, 30, 18), invertedFace);
 }
 
+// A button with a font of its own measures and draws its label in it, and leaves a caller's
+// device context with the objects it had.
+TEST_F(Buttons, LabelInTheButtonsOwnFontAndTheContextRestored) {
+  LOGFONTA lf = {};
+  lf.lfHeight = -16;  // cells of 7 x 16, ascent 12
+  HFONT font = CreateFontIndirectA(&lf);
+  HWND button = Button(BS_PUSHBUTTON, "OK");
+  SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  Win32Test_FillWindow(button, WIN32TEST_UNPAINTED);
+  HDC dc = GetDC(button);
+  HGDIOBJ fontBefore = GetCurrentObject(dc, OBJ_FONT);
+  HGDIOBJ brushBefore = GetCurrentObject(dc, OBJ_BRUSH);
+  SendMessageA(button, WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+  EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), fontBefore);
+  EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), brushBefore);
+  ReleaseDC(button, dc);
+  // Face (3, 3)-(72, 20): the 14 x 16 label at (30, 3); ink of 'O' at 31..35, of 'K' at 38..42.
+  EXPECT_EQ(Row(button, 10, 30, 44), "gkkkkkggkkkkkg");
+  EXPECT_EQ(Column(button, 33, 3, 17), "ggkkkkkkkkkkgg");
+  DestroyWindow(button);
+  EXPECT_TRUE(DeleteObject(font)) << "no longer selected anywhere";
+}
+
 TEST_F(Buttons, PushButtonPushed) {
   HWND button = Button(BS_PUSHBUTTON, "OK");
   SendMessageA(button, BM_SETSTATE, TRUE, 0);

@@ -73,7 +73,9 @@
  *
  * Default platform (after Win32Test_Reset)
  *   GetVersion 0x04213303 (Windows NT 3.51: major 3, minor 51); screen 1024 x 768, 1 plane x 32 bits per pixel;
- *   metrics: caption 18, borders 1, dialog frame 3, sizing frame 4, scroll bars 16, edges 2,
+ *   metrics: caption 18, borders 1, dialog frame 3, sizing frame 4, scroll bars 16 thick (SM_CXVSCROLL,
+ *   SM_CYHSCROLL) with arrows of 14 (SM_CYVSCROLL, SM_CXHSCROLL; Windows keeps the two as separate
+ *   settings, and they differ here so that one used for the other shows), edges 2,
  *   DBCS disabled; the classic grey colour scheme (button face 0xC0C0C0, shadow 0x808080,
  *   highlight 0xFFFFFF, window 0xFFFFFF, window frame and texts 0, grey text 0x808080);
  *   no profile strings.
