@@ -120,6 +120,11 @@ void Win32Test_SetDbcsLeadBytes(BYTE first, BYTE last);
  * MAKEINTRESOURCE numbers or strings. */
 HINSTANCE Win32Test_CreateModule(LPCSTR name);
 BOOL Win32Test_AddResource(HINSTANCE module, LPCSTR type, LPCSTR name, const void *data, DWORD size);
+/* A module whose image a test loader has mapped: its handle is the image's base address, as on the
+ * platform (NULL when that value is already a handle). Its mapped resources are not copied:
+ * LoadResource answers the given address inside the image, which stays the loader's. */
+HINSTANCE Win32Test_CreateModuleAt(LPCSTR name, void *imageBase);
+BOOL Win32Test_AddMappedResource(HINSTANCE module, LPCSTR type, LPCSTR name, const void *data, DWORD size);
 
 /* Failure injection: after `successesFirst` more successful calls of the kind, the next call fails
  * (once) as the platform reports it; a negative value disarms. */
