@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <set>
 #include <sstream>
 
@@ -176,6 +177,83 @@ TEST(PeLoaderImports, StandInTableAnswersByLibraryAndName) {
       {"USER32.dll", "NoSuchCall", nullptr},
   };
   for (const Case& c : cases) EXPECT_EQ(StandInExport(c.library, c.name, 0), c.expected) << c.library << "!" << c.name;
+}
+
+// Copies of the DLL with one table broken: the loader refuses each, naming the file and the fault.
+class PeLoaderBrokenImage : public testing::Test {
+ protected:
+  void SetUp() override {
+    file_ = pe::ReadWholeFile(KIRNO_DLL_PATH);
+    headers_ = pe::ReadHeaders(file_, "kirno32.dll");
+  }
+  // The file offset of an RVA inside a section's data.
+  size_t Offset(uint32_t rva) const {
+    for (const pe::Section& s : headers_.sections)
+      if (rva >= s.virtualAddress && rva < s.virtualAddress + s.rawSize) return rva - s.virtualAddress + s.rawOffset;
+    ADD_FAILURE() << "RVA " << rva << " is in no section";
+    return 0;
+  }
+  uint32_t Get32(size_t at) const {
+    uint32_t v;
+    memcpy(&v, &file_[at], 4);
+    return v;
+  }
+  void Put32(std::vector<uint8_t>& file, size_t at, uint32_t v) const { memcpy(&file[at], &v, 4); }
+  // Offset of a data directory's entry in the optional header.
+  size_t DirectoryEntry(unsigned index) const {
+    const size_t pe = Get32(0x3C);
+    return pe + 24 + 96 + index * 8;
+  }
+  std::string LoadFails(const std::vector<uint8_t>& file) {
+    const std::string path = testing::TempDir() + "kirno32_broken.dll";
+    {
+      std::ofstream out(path, std::ios::binary);
+      out.write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
+    }
+    std::string message = "loaded";
+    try {
+      pe::Image image(path, StandInExport);
+    } catch (const std::exception& e) {
+      message = e.what();
+    }
+    std::remove(path.c_str());
+    EXPECT_EQ(message.rfind(path + ": ", 0), 0u) << message;
+    return message;
+  }
+  std::vector<uint8_t> file_;
+  pe::Headers headers_;
+};
+
+TEST_F(PeLoaderBrokenImage, RefusedWithTheFault) {
+  const uint32_t relocations = headers_.Directory(pe::kRelocationDirectory).rva;
+  const uint32_t imports = headers_.Directory(pe::kImportDirectory).rva;
+  struct Case {
+    const char* name;
+    std::function<void(std::vector<uint8_t>&)> breakIt;
+    const char* fault;
+  };
+  const Case cases[] = {
+      {"relocation block of size 0", [&](auto& f) { Put32(f, Offset(relocations) + 4, 0); }, "has a broken size"},
+      {"relocation block past its directory", [&](auto& f) { Put32(f, Offset(relocations) + 4, 0x100000); },
+       "has a broken size"},
+      {"relocation of an unknown type",
+       [&](auto& f) { f[Offset(relocations) + 9] = static_cast<uint8_t>((f[Offset(relocations) + 9] & 0x0F) | 0xA0); },
+       "relocation type 10"},
+      {"relocation target past the image", [&](auto& f) { Put32(f, Offset(relocations), 0x7FFFF000); }, "leave the image"},
+      {"relocations removed", [&](auto& f) { Put32(f, DirectoryEntry(pe::kRelocationDirectory) + 4, 0); },
+       "without base relocations"},
+      {"library name past the image", [&](auto& f) { Put32(f, Offset(imports) + 12, 0x7FFFFFF0); }, "leave the image"},
+      {"import name past the image",
+       [&](auto& f) { Put32(f, Offset(Get32(Offset(imports))), 0x7FFFFFF0); }, "leave the image"},
+      {"thread-local data", [&](auto& f) { Put32(f, DirectoryEntry(pe::kTlsDirectory) + 4, 24); },
+       "thread-local storage is not supported"},
+  };
+  for (const Case& c : cases) {
+    std::vector<uint8_t> file = file_;
+    c.breakIt(file);
+    const std::string message = LoadFails(file);
+    EXPECT_NE(message.find(c.fault), std::string::npos) << c.name << ": " << message;
+  }
 }
 
 }  // namespace
