@@ -31,7 +31,7 @@ TEST_F(Borders, FourSunkenEdgesWithoutScrollBars) {
     HWND control = Painted(className, 0);
     EXPECT_EQ(Row(parent_, 19, 18, 82), "." + Repeat('d', 61) + "w" + ".");
     EXPECT_EQ(Row(parent_, 20, 18, 82), ".d" + Repeat('k', 59) + "gw.");
-    EXPECT_EQ(Row(parent_, 30, 18, 82), ".dk" + Repeat('.', 58) + "gw.");
+    EXPECT_EQ(Row(parent_, 30, 18, 82), ".dk" + Repeat('w', 58) + "gw.") << "the control's own face inside";
     EXPECT_EQ(Row(parent_, 39, 18, 82), ".d" + Repeat('g', 60) + "w.");
     EXPECT_EQ(Row(parent_, 40, 18, 82), "." + Repeat('w', 62) + ".");
     DestroyWindow(control);
@@ -41,7 +41,8 @@ TEST_F(Borders, FourSunkenEdgesWithoutScrollBars) {
 TEST_F(Borders, VerticalScrollBarLeavesOutTheRightEdges) {
   Painted("Edit", WS_VSCROLL);
   EXPECT_EQ(Row(parent_, 19, 18, 82), "." + Repeat('d', 62) + ".");
-  EXPECT_EQ(Row(parent_, 30, 18, 82), ".dk" + Repeat('.', 58) + ".w.") << "highlight just outside, none inside";
+  EXPECT_EQ(Row(parent_, 30, 18, 82), ".dk" + Repeat('w', 43) + Repeat('g', 16) + "w.")
+      << "the scroll bar to the right edge, highlight just outside, none inside";
   // The corner under the scroll bar (16 wide) gets a black bottom line.
   EXPECT_EQ(Row(parent_, 39, 60, 82), "gggg" + Repeat('k', 16) + "w.");
   EXPECT_EQ(Row(parent_, 40, 18, 82), "." + Repeat('w', 62) + ".");
@@ -49,7 +50,7 @@ TEST_F(Borders, VerticalScrollBarLeavesOutTheRightEdges) {
 
 TEST_F(Borders, HorizontalScrollBarLeavesOutTheBottomEdges) {
   Painted("ListBox", WS_HSCROLL);
-  EXPECT_EQ(Row(parent_, 39, 18, 82), ".dk" + Repeat('.', 58) + "kw.");
+  EXPECT_EQ(Row(parent_, 39, 18, 82), ".dk" + Repeat('g', 58) + "kw.") << "the scroll bar's last row";
   EXPECT_EQ(Row(parent_, 40, 18, 82), ".d" + Repeat('w', 60) + "w.") << "the row just below, in highlight";
   EXPECT_EQ(Row(parent_, 41, 18, 82), Repeat('.', 64));
   // The corner beside the scroll bar gets a black right line as long as the arrow is wide (14),
@@ -89,12 +90,15 @@ TEST_F(Borders, SimpleComboBoxChildrenDrawInTheComboBoxParent) {
   Win32Test_FillWindow(combo, WIN32TEST_UNPAINTED);
   SendMessageA(list, WM_PAINT, 0, 0);
   // No top edges; the left edges start one row lower.
+  // No top edges: the list's own black frame row stays (no shadow ring over it), and no black
+  // line below it; the left edges run from the list's top row down.
   int x = listRect.left;
-  EXPECT_EQ(Letter(Pixel(parent_, x, listRect.top)), '.');
-  EXPECT_EQ(Letter(Pixel(parent_, x, listRect.top + 1)), 'k');
-  EXPECT_EQ(Letter(Pixel(parent_, x - 1, listRect.top + 1)), 'd');
+  EXPECT_EQ(Row(parent_, listRect.top - 1, x - 1, x + 8), Repeat('.', 9));
+  EXPECT_EQ(Row(parent_, listRect.top, x - 1, x + 8), "d" + Repeat('k', 8));
+  EXPECT_EQ(Row(parent_, listRect.top + 1, x - 1, x + 8), "dk" + Repeat('w', 7));
   EXPECT_EQ(Letter(Pixel(parent_, x - 1, listRect.bottom)), 'w');
-  EXPECT_EQ(Row(combo, 50, 0, 80), Repeat('.', 80)) << "nothing drawn in the combo box itself";
+  EXPECT_EQ(Row(parent_, 50, x + 1, listRect.right - 1), Repeat('w', listRect.right - x - 18) + Repeat('g', 16))
+      << "the list's inside and scroll bar are left to the list";
 }
 
 TEST_F(Borders, CaretIsHiddenWhileTheEditBorderIsDrawn) {

@@ -139,7 +139,6 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
     w->style &= ~(DWORD)WS_VISIBLE;
     w->rect = RECT{cs.x, cs.y, cs.x + std::max(0, cs.cx), cs.y + std::max(0, cs.cy)};
     w->client = RECT{0, 0, w->rect.right - w->rect.left, w->rect.bottom - w->rect.top};
-    resizeBuffer(*w);
 
     if (!SendMessageA(hwnd, WM_NCCREATE, 0, (LPARAM)&cs)) {
         if (shareWindow(hwnd)) {
