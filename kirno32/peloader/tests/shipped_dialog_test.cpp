@@ -124,22 +124,39 @@ TEST_F(ShippedDialogPicture, SameAsTheNativeBuild) {
                                 << " against " << paths_[1];
 }
 
-// The same with a scheme whose roles all differ, so a colour taken for another shows.
-TEST_F(ShippedDialogPicture, SameAsTheNativeBuildInAnotherScheme) {
-  scheme_ = {{COLOR_BTNFACE, RGB(212, 208, 200)},      {COLOR_BTNSHADOW, RGB(128, 100, 90)},
-             {COLOR_BTNHIGHLIGHT, RGB(255, 250, 230)}, {COLOR_BTNTEXT, RGB(20, 0, 60)},
-             {COLOR_WINDOW, RGB(250, 255, 245)},       {COLOR_WINDOWTEXT, RGB(0, 40, 0)},
-             {COLOR_GRAYTEXT, RGB(150, 140, 130)},     {COLOR_WINDOWFRAME, RGB(10, 20, 30)}};
-  const KirnoCalls native = AttachNative(dll_.module);
-  const std::vector<char> nativePicture = Picture(&native, "native_scheme");
-  KirnoResetState();
-  const std::vector<char> shipped = Picture(&kirno, "shipped_scheme");
-  ASSERT_GT(nativePicture.size(), 54u);
-  EXPECT_TRUE(Colours(nativePicture).count(0xD4D0C8u)) << "no face colour in " << paths_[0];
-  ASSERT_EQ(shipped.size(), nativePicture.size());
-  const size_t at = FirstDifference(shipped, nativePicture);
-  EXPECT_EQ(at, shipped.size()) << "the DLL paints differently from byte " << at << ": " << paths_[1]
-                                << " against " << paths_[0];
+// The same in other schemes: one whose roles all differ, so a colour taken for another shows, and a
+// dark face with grey text equal to it, which the library replaces by a readable grey.
+TEST_F(ShippedDialogPicture, SameAsTheNativeBuildInOtherSchemes) {
+  struct Case {
+    const char* name;
+    std::vector<std::pair<int, COLORREF>> scheme;
+    unsigned mustShow;  // 0xRRGGBB
+  };
+  const Case cases[] = {
+      {"distinct",
+       {{COLOR_BTNFACE, RGB(212, 208, 200)}, {COLOR_BTNSHADOW, RGB(128, 100, 90)},
+        {COLOR_BTNHIGHLIGHT, RGB(255, 250, 230)}, {COLOR_BTNTEXT, RGB(20, 0, 60)}, {COLOR_WINDOW, RGB(250, 255, 245)},
+        {COLOR_WINDOWTEXT, RGB(0, 40, 0)}, {COLOR_GRAYTEXT, RGB(150, 140, 130)}, {COLOR_WINDOWFRAME, RGB(10, 20, 30)}},
+       0xD4D0C8},
+      {"dark", {{COLOR_BTNFACE, 0x808080}, {COLOR_GRAYTEXT, 0x808080}, {COLOR_BTNSHADOW, 0x404040},
+                {COLOR_BTNHIGHLIGHT, 0xE0E0E0}},
+       0xC0C0C0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    scheme_ = c.scheme;
+    const KirnoCalls native = AttachNative(dll_.module);
+    const std::vector<char> nativePicture = Picture(&native, std::string("native_") + c.name);
+    KirnoResetState();
+    const std::vector<char> shipped = Picture(&kirno, std::string("shipped_") + c.name);
+    ASSERT_GT(nativePicture.size(), 54u);
+    EXPECT_TRUE(Colours(nativePicture).count(c.mustShow)) << std::hex << c.mustShow << " missing from "
+                                                          << paths_[paths_.size() - 2];
+    ASSERT_EQ(shipped.size(), nativePicture.size());
+    const size_t at = FirstDifference(shipped, nativePicture);
+    EXPECT_EQ(at, shipped.size()) << "the DLL paints differently from byte " << at << ": " << paths_.back()
+                                  << " against " << paths_[paths_.size() - 2];
+  }
 }
 
 }  // namespace
