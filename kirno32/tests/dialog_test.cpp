@@ -173,3 +173,87 @@ TEST_F(Dialogs, DialogClassWithOurProcedureGetsDefaultDialogProcessing) {
 }
 
 }  // namespace
+
+namespace {
+
+std::vector<UINT> g_seenByDialog;
+INT_PTR CALLBACK RecordingDialogProc(HWND, UINT message, WPARAM, LPARAM) {
+  g_seenByDialog.push_back(message);
+  return FALSE;
+}
+
+bool Saw(UINT message) {
+  for (UINT m : g_seenByDialog)
+    if (m == message) return true;
+  return false;
+}
+
+}  // namespace
+
+// Activation repaints the standard frame first; the 3-D frame then goes over it, and the
+// dialog's own procedure never sees the message.
+TEST_F(Dialogs, ActivationRepaintsTheFrameOverTheStandardOne) {
+  HWND dialog = MakeDialog();
+  SetWindowLongPtrA(dialog, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(RecordingDialogProc));
+  Ctl3dSubclassDlgEx(dialog, KIRNO_TYPE_ALL);
+  for (BOOL active : {TRUE, FALSE}) {
+    SCOPED_TRACE(active ? "active" : "inactive");
+    Win32Test_FillWindow(dialog, WIN32TEST_UNPAINTED);
+    g_seenByDialog.clear();
+    EXPECT_EQ(SendMessageA(dialog, WM_NCACTIVATE, active, 0), TRUE);
+    EXPECT_FALSE(Saw(WM_NCACTIVATE));
+    EXPECT_EQ(Column(dialog, 100, 0, 4), "dwgd");
+    EXPECT_EQ(Row(dialog, 75, 0, 4), "dwgg");
+    // Inside the caption's sunken edges the standard caption bar shows in its colour.
+    EXPECT_EQ(Pixel(dialog, 100, 10), GetSysColor(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION));
+  }
+}
+
+// While the library is disabled the frame painter is the platform's default processing alone.
+TEST_F(Dialogs, FramePaintWhileDisabledLeavesTheStandardFrame) {
+  const DWORD style = WS_POPUP | WS_VISIBLE | WS_CAPTION | DS_MODALFRAME;
+  HWND dialog = MakeDialog(style);
+  Win32Test_FillWindow(dialog, WIN32TEST_UNPAINTED);
+  DefWindowProcA(dialog, WM_NCPAINT, 1, 0);
+  const std::string column = Column(dialog, 100, 0, 4), row = Row(dialog, 75, 0, 4);
+  ASSERT_NE(column, "dwgd") << "the standard frame must differ for this test to mean anything";
+
+  Ctl3dUnregister(caller_);
+  ASSERT_FALSE(Ctl3dEnabled());
+  Win32Test_FillWindow(dialog, WIN32TEST_UNPAINTED);
+  EXPECT_EQ(Ctl3dDlgFramePaint(dialog, WM_NCPAINT, 1, 0), DefWindowProcA(dialog, WM_NCPAINT, 1, 0));
+  EXPECT_EQ(Column(dialog, 100, 0, 4), column);
+  EXPECT_EQ(Row(dialog, 75, 0, 4), row);
+  EXPECT_EQ(Ctl3dDlgFramePaint(dialog, WM_NCACTIVATE, TRUE, 0), TRUE);
+  EXPECT_EQ(Column(dialog, 100, 0, 3), column.substr(0, 3)) << "above the caption bar, which turns active";
+  EXPECT_EQ(Pixel(dialog, 100, 10), GetSysColor(COLOR_ACTIVECAPTION));
+}
+
+// An outer subclass that looks after the library's own non-client destroy handling.
+WNDPROC g_innerProc = nullptr;
+bool g_propertyGoneAtDestroy = false;
+LRESULT CALLBACK OuterProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = CallWindowProcA(g_innerProc, window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) g_propertyGoneAtDestroy = GetPropA(window, KirnoPropertyName()) == nullptr;
+  return result;
+}
+
+TEST_F(Dialogs, DestroyingRemovesThePropertyFromTheDialogAndItsControls) {
+  struct Case {
+    const char* name;
+    bool control;
+  };
+  for (const Case& c : {Case{"dialog", false}, Case{"button", true}}) {
+    SCOPED_TRACE(c.name);
+    HWND dialog = MakeDialog();
+    HWND button = MakeChild(dialog, "Button", WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 60, 20);
+    ASSERT_TRUE(Ctl3dSubclassDlgEx(dialog, KIRNO_TYPE_ALL));
+    HWND watched = c.control ? button : dialog;
+    ASSERT_NE(GetPropA(watched, KirnoPropertyName()), nullptr);
+    g_innerProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(watched, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OuterProc)));
+    g_propertyGoneAtDestroy = false;
+    EXPECT_TRUE(DestroyWindow(dialog));
+    EXPECT_TRUE(g_propertyGoneAtDestroy);
+  }
+}
