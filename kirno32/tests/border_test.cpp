@@ -216,3 +216,46 @@ TEST_F(Borders, ShrinkingListOnOlderPlatformsRepaintsBelowIt) {
 }
 
 }  // namespace
+namespace {
+
+// Through a full repaint cycle of the parent: the combo box and its children paint themselves,
+// and the edit fields' borders go over the parent's area around them.
+class ComboBorders : public Borders {
+ protected:
+  HWND Combo(DWORD kind) {
+    HWND combo = MakeChild(parent_, "ComboBox", WS_VISIBLE | kind, 20, 20, 80, 100);
+    Ctl3dSubclassCtl(combo);
+    Win32Test_FillWindow(parent_, WIN32TEST_UNPAINTED);
+    InvalidateRect(parent_, nullptr, TRUE);
+    UpdateWindow(parent_);
+    return combo;
+  }
+};
+
+// The edit field (20, 20)-(100, 39) of a simple combo box gets its top, left and right edges; its
+// bottom is left to the list below, whose own frame shows there.
+TEST_F(ComboBorders, SimpleComboBoxEditFieldHasNoBottomEdge) {
+  Combo(CBS_SIMPLE);
+  EXPECT_EQ(Row(parent_, 19, 18, 102), "." + Repeat('d', 81) + "w.");
+  EXPECT_EQ(Row(parent_, 20, 18, 22), ".dkk");
+  EXPECT_EQ(Column(parent_, 99, 21, 38), Repeat('g', 17));
+  EXPECT_EQ(Column(parent_, 100, 19, 39), Repeat('w', 20));
+  EXPECT_EQ(Letter(Pixel(parent_, 50, 38)), 'k') << "the edit field's own frame, no face-coloured edge";
+  EXPECT_EQ(Letter(Pixel(parent_, 50, 39)), 'k') << "the list's own frame, no highlight edge";
+}
+
+// A drop-down combo box is left alone; its edit field (20, 20)-(84, 41) gets the whole sunken
+// border, whose outer right ring lies on the drop button's left column.
+TEST_F(ComboBorders, DropDownComboBoxEditFieldGetsTheWholeBorder) {
+  HWND combo = Combo(CBS_DROPDOWN);
+  EXPECT_EQ(GetPropA(combo, KirnoPropertyName()), nullptr);
+  EXPECT_EQ(Row(parent_, 19, 18, 86), "." + Repeat('d', 65) + "w.");
+  EXPECT_EQ(Row(parent_, 20, 18, 22), ".dkk");
+  EXPECT_EQ(Column(parent_, 83, 21, 40), Repeat('g', 19));
+  EXPECT_EQ(Column(parent_, 84, 19, 42), Repeat('w', 23));
+  EXPECT_EQ(Row(parent_, 40, 18, 86), ".d" + Repeat('g', 64) + "wk") << "then the button's bottom outline";
+  EXPECT_EQ(Row(parent_, 41, 18, 86), "." + Repeat('w', 66) + ".");
+  EXPECT_EQ(Row(parent_, 30, 85, 100), Repeat('g', 14) + "k") << "the drop button keeps the rest";
+}
+
+}  // namespace

@@ -116,8 +116,10 @@ TEST_F(Dialogs, InitDialogSubclassesTheControlsAndRepaintsEverything) {
 }
 
 HBRUSH g_ownBrush = nullptr;
+HBRUSH g_ownEditBrush = nullptr;
 INT_PTR CALLBACK ColouringDialogProc(HWND, UINT message, WPARAM, LPARAM) {
   if (message == WM_CTLCOLORSTATIC) return reinterpret_cast<INT_PTR>(g_ownBrush);
+  if (message == WM_CTLCOLOREDIT) return reinterpret_cast<INT_PTR>(g_ownEditBrush);
   if (message == WM_CTLCOLORBTN) return TRUE;
   return FALSE;
 }
@@ -136,9 +138,17 @@ TEST_F(Dialogs, ColourMessagesPreferTheDialogsOwnBrush) {
       << "TRUE is no brush";
   EXPECT_EQ(SendMessageA(dialog, WM_CTLCOLORDLG, wParam, control),
             reinterpret_cast<LRESULT>(g_kirno.brushes[kBrushFace]));
-  EXPECT_NE(SendMessageA(dialog, WM_CTLCOLOREDIT, wParam, control),
-            reinterpret_cast<LRESULT>(g_kirno.brushes[kBrushFace]))
-      << "edit fields keep the standard colours";
+  // Edit fields keep the standard colours: the default answer, on the window colour.
+  SetBkColor(dc, RGB(9, 9, 9));
+  EXPECT_EQ(SendMessageA(dialog, WM_CTLCOLOREDIT, wParam, control),
+            reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW)));
+  EXPECT_EQ(GetBkColor(dc), GetSysColor(COLOR_WINDOW));
+  EXPECT_EQ(GetTextColor(dc), GetSysColor(COLOR_WINDOWTEXT));
+  // ...unless the dialog colours them itself.
+  g_ownEditBrush = CreateSolidBrush(RGB(4, 5, 6));
+  EXPECT_EQ(SendMessageA(dialog, WM_CTLCOLOREDIT, wParam, control), reinterpret_cast<LRESULT>(g_ownEditBrush));
+  DeleteObject(g_ownEditBrush);
+  g_ownEditBrush = nullptr;
   EXPECT_EQ(Win32Test_DirectProcedureHandleCalls(), 0) << "the slot is called through CallWindowProc";
   ReleaseDC(dialog, dc);
   DeleteObject(g_ownBrush);
