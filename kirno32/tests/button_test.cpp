@@ -203,6 +203,48 @@ TEST_F(Buttons, SetCheckRepaintsOnlyTheImage) {
   EXPECT_TRUE(GetWindowLongA(box, GWL_STYLE) & WS_VISIBLE);
 }
 
+// A new text erases the box and repaints label and image; enabling or disabling repaints label and
+// image over what is there. The standard procedure paints none of it.
+TEST_F(Buttons, TextAndEnableChangesRepaintTheirParts) {
+  struct Case {
+    const char* name;
+    bool setText;
+    char background;  // right of the label, which only an erase touches
+    const char* label;  // glyph row 8 from x = 18
+    int column;  // check-bitmap cell, row 0
+  };
+  const Case cases[] = {
+      {"new text", true, 'g', "gkkkkggkkkkggkkkkg", 0},
+      {"disabled", false, '.', "gddddggddddggddddg", 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    HWND box = Button(BS_CHECKBOX, "Yes", 80, 17);
+    Paint(box);
+    Win32Test_FillWindow(box, WIN32TEST_UNPAINTED);
+    if (c.setText)
+      EXPECT_TRUE(SetWindowTextA(box, "No!"));
+    else
+      EnableWindow(box, FALSE);
+    EXPECT_EQ(Row(box, 8, 18, 36), c.label);
+    EXPECT_TRUE(ShowsCell(box, c.column, 0));
+    EXPECT_EQ(Letter(Pixel(box, 70, 8)), c.background);
+    DestroyWindow(box);
+  }
+}
+
+TEST_F(Buttons, PushButtonTextChangeRepaintsTheWholeButton) {
+  HWND button = Button(BS_PUSHBUTTON, "OK");
+  Paint(button);
+  Win32Test_FillWindow(button, WIN32TEST_UNPAINTED);
+  SetWindowTextA(button, "Go on");  // 30 pixels centred in the face (3, 3)-(72, 20): from x = 22
+  EXPECT_EQ(Row(button, 0, 0, 75), "g" + std::string(73, 'k') + "g");
+  EXPECT_EQ(Row(button, 10, 21, 29), "ggkkkkgg");
+  EXPECT_EQ(Row(button, 10, 50, 54), "kggg");
+  EnableWindow(button, FALSE);
+  EXPECT_EQ(Row(button, 10, 21, 29), "ggddddgg");
+}
+
 TEST_F(Buttons, HiddenButtonIsNotPainted) {
   HWND box = Button(BS_CHECKBOX, "Yes", 80, 17);
   ShowWindow(box, SW_HIDE);
