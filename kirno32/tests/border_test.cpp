@@ -259,3 +259,47 @@ TEST_F(ComboBorders, DropDownComboBoxEditFieldGetsTheWholeBorder) {
 }
 
 }  // namespace
+
+namespace {
+
+// Moving or shrinking an edit field in a dialog, then a full repaint: the old border is gone and
+// the new one is drawn where the field now is.
+TEST_F(Borders, OldBorderIsRepaintedAwayAfterAMoveOrAShrink) {
+  HWND dialog = MakeDialog(WS_POPUP | WS_VISIBLE, 200, 150);
+  Ctl3dSubclassDlgEx(dialog, KIRNO_TYPE_ALL);
+  struct Case {
+    const char* name;
+    int x, y, cx, cy;
+    UINT flags;
+  };
+  const Case cases[] = {
+      {"shrinking in place", 0, 0, 60, 10, SWP_NOMOVE},
+      {"moving", 100, 60, 60, 20, SWP_NOSIZE},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    HWND edit = MakeChild(dialog, "Edit", WS_VISIBLE, 20, 20, 60, 20);
+    ASSERT_TRUE(Ctl3dSubclassCtl(edit));
+    UpdateWindow(dialog);
+    ASSERT_EQ(Row(dialog, 40, 18, 82), "g" + Repeat('w', 62) + "g");
+    Win32Test_ClearInvalidations();
+    SetWindowPos(edit, nullptr, c.x, c.y, c.cx, c.cy, c.flags | SWP_NOZORDER);
+    EXPECT_GE(Win32Test_GetInvalidations(dialog, nullptr, 0), 1) << "the ring is invalidated";
+    UpdateWindow(dialog);
+    RECT now;
+    GetWindowRect(edit, &now);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&now), 2);
+    // Where the old ring was and the field is no more: the dialog's face.
+    for (int y : {18, 19, 40, 41}) {
+      if (y < now.top - 1 || y > now.bottom) {
+        EXPECT_EQ(Row(dialog, y, 18, 82), Repeat('g', 64)) << y;
+      }
+    }
+    EXPECT_EQ(Row(dialog, now.bottom, now.left - 1, now.right + 1), Repeat('w', 62)) << "the new outer ring";
+    EXPECT_EQ(Letter(Pixel(dialog, now.left - 1, now.top - 1)), 'd');
+    DestroyWindow(edit);
+    UpdateWindow(dialog);
+  }
+}
+
+}  // namespace

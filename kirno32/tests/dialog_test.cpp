@@ -267,3 +267,18 @@ TEST_F(Dialogs, DestroyingRemovesThePropertyFromTheDialogAndItsControls) {
     EXPECT_TRUE(g_propertyGoneAtDestroy);
   }
 }
+
+// WM_INITDIALOG invalidates the whole dialog, and through it the controls it paints over: the
+// next repaint shows every control in its 3-D look.
+TEST_F(Dialogs, InitDialogRepaintsTheControlsThroughTheRepaintCycle) {
+  HWND dialog = MakeDialog(WS_POPUP | WS_VISIBLE, 200, 150);
+  HWND button = MakeChild(dialog, "Button", WS_VISIBLE | BS_PUSHBUTTON, 20, 20, 75, 23, 100, "OK");
+  Ctl3dSubclassDlgEx(dialog, 0);
+  UpdateWindow(dialog);  // nothing left to paint
+  Win32Test_FillWindow(dialog, WIN32TEST_UNPAINTED);
+  SendMessageA(dialog, WM_INITDIALOG, 0, 0);
+  UpdateWindow(dialog);
+  EXPECT_EQ(Row(dialog, 5, 0, 10), std::string(10, 'g')) << "the dialog's face";
+  EXPECT_EQ(Row(button, 0, 0, 75), "g" + std::string(73, 'k') + "g");
+  EXPECT_EQ(Row(button, 1, 0, 4), "kwww");
+}
