@@ -282,3 +282,19 @@ TEST_F(Dialogs, InitDialogRepaintsTheControlsThroughTheRepaintCycle) {
   EXPECT_EQ(Row(button, 0, 0, 75), "g" + std::string(73, 'k') + "g");
   EXPECT_EQ(Row(button, 1, 0, 4), "kwww");
 }
+
+// The frame's side bands follow the dialog-frame width and its top and bottom bands the height,
+// which differ here.
+TEST_F(Dialogs, FrameBandsFollowTheirOwnMetric) {
+  Ctl3dUnregister(caller_);
+  Win32Test_SetSystemMetric(SM_CXDLGFRAME, 5);
+  Win32Test_SetSystemMetric(SM_CYDLGFRAME, 3);
+  Register();
+  ASSERT_EQ(g_kirno.dialogFrameX, 4);
+  ASSERT_EQ(g_kirno.dialogFrameY, 2);
+  HWND dialog = PaintedDialog(WS_POPUP | WS_VISIBLE | WS_DLGFRAME | DS_MODALFRAME);
+  EXPECT_EQ(Row(dialog, 75, 0, 7), "dwgggg.") << "side bands 4 wide";
+  EXPECT_EQ(Row(dialog, 75, 193, 200), ".ggggdk");
+  EXPECT_EQ(Column(dialog, 100, 0, 5), "dwgg.") << "top band 2 high";
+  EXPECT_EQ(Column(dialog, 100, 145, 150), ".ggdk") << "bottom band 2 high";
+}
