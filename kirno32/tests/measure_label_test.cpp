@@ -23,7 +23,7 @@ class Labels : public KirnoTest {
   HDC dc_ = nullptr;
 };
 
-// The stand-in's font is 6 pixels a byte.
+// The DC's default font (a stock font) is 6 pixels a byte.
 TEST_F(Labels, AmpersandsAreMarkers) {
   struct Case {
     const char* text;
