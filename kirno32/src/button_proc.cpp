@@ -24,7 +24,8 @@ UINT PartsFor(HWND window, UINT message, WPARAM wParam) {
       return kPartLabel | kPartImage;
     case WM_SETTEXT:
       if (ButtonKind(window) == BS_GROUPBOX && IsVisible(window)) return kPartCaptionStrip | kPartLabel;
-      return kPartErase | kPartLabel;
+      // The erase wipes the image too, so it is painted again with the new label.
+      return kPartErase | kPartLabel | kPartImage;
     case BM_SETCHECK:
     case BM_SETSTATE:
       return kPartImage;

@@ -8,10 +8,12 @@ LRESULT CallPrevious(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 // The dialog's own dialog procedure may colour its controls itself; a brush it returns wins.
+// The slot may hold a handle rather than the procedure's address, so it is called only through
+// CallWindowProc.
 LRESULT ColorMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  DLGPROC own = reinterpret_cast<DLGPROC>(GetWindowLongPtrA(window, DWLP_DLGPROC));
+  WNDPROC own = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, DWLP_DLGPROC));
   if (own) {
-    INT_PTR answer = own(window, message, wParam, lParam);
+    LRESULT answer = CallWindowProcA(own, window, message, wParam, lParam);
     if (answer != 0 && answer != 1) return answer;
   }
   HBRUSH brush = Ctl3dCtlColorEx(message, wParam, lParam);

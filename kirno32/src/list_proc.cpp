@@ -7,17 +7,20 @@ LRESULT CallPrevious(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   return CallWindowProcA(KirnoPreviousProc(window, kEntryListBox), window, message, wParam, lParam);
 }
 
-// Older platforms leave the border below a shrinking list unpainted.
+// Older platforms leave the border below a shrinking list unpainted. The record's rectangles are
+// in the parent's client coordinates (a list box is a child), so the current window rectangle is
+// brought into that frame before the two are compared.
 LRESULT CalcSize(HWND window, WPARAM wParam, LPARAM lParam) {
+  // A top-level list has no parent area that its border could have painted in.
+  HWND parent = (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD) ? GetParent(window) : nullptr;
   RECT bounds;
   GetWindowRect(window, &bounds);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&bounds), 2);
   LRESULT result = CallPrevious(window, WM_NCCALCSIZE, wParam, lParam);
   RECT client = reinterpret_cast<const NCCALCSIZE_PARAMS*>(lParam)->rgrc[0];
   InflateRect(&client, 2, 1);
-  if (client.bottom < bounds.bottom) {
+  if (parent && client.bottom < bounds.bottom) {
     RECT strip = {client.left, client.bottom + 1, client.right, bounds.bottom + 1};
-    HWND parent = GetParent(window);
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&strip), 2);
     InvalidateRect(parent, &strip, TRUE);
   }
   return result;

@@ -72,7 +72,9 @@ void PaintPushButton(HWND window, HDC dc, UINT kind, UINT state, BOOL enabled, c
   DrawTextA(dc, text, -1, &label, DT_SINGLELINE);
   if (!enabled) SetTextColor(dc, oldText);
 
-  if (GetFocus() == window) {
+  // The state's focus bit, not GetFocus: while WM_KILLFOCUS is handled the button is still the
+  // focus window, yet the picture it leaves must show no focus rectangle.
+  if (state & BST_FOCUS) {
     InflateRect(&label, 1, 1);
     IntersectRect(&label, &label, &r);
     DrawFocusRect(dc, &label);

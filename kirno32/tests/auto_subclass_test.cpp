@@ -1,6 +1,7 @@
 // Automatic subclassing: the creation hook, its per-thread records, the 32-record limit and compaction.
 #include "kirno_fixture.h"
 
+#include <algorithm>
 #include <thread>
 
 namespace {
@@ -32,16 +33,73 @@ TEST_F(AutoSubclass, DialogIsSubclassedWhenItsFirstChildIsCreated) {
   EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(button, GWLP_WNDPROC)), BtnWndProc3d);
 }
 
+std::vector<LPARAM> g_announcements;  // lParam of each 0x11F0 the dialog received
+INT_PTR CALLBACK AnnouncedDialogProc(HWND, UINT message, WPARAM, LPARAM lParam) {
+  if (message == KIRNO_MSG_SUBCLASS) g_announcements.push_back(lParam);
+  return FALSE;
+}
+
+// The window created right after a dialog decides: only the dialog's own child subclasses it, and
+// whatever it is, the dialog is asked (with a flag to clear) and is pending no more.
 TEST_F(AutoSubclass, OnlyTheDialogsOwnFirstChildCounts) {
   ASSERT_TRUE(Ctl3dAutoSubclass(caller_));
   HWND dialog = MakeDialog();
+  SetWindowLongPtrA(dialog, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(AnnouncedDialogProc));
+  g_announcements.clear();
   HWND other = MakeParent();  // created next, but not the dialog's child
-  EXPECT_FALSE(IsSubclassedDialog(dialog));
   EXPECT_EQ(g_kirno.pendingDialog, nullptr);
+  ASSERT_EQ(g_announcements.size(), 1u) << "asked even though the window is not its child";
+  EXPECT_NE(g_announcements[0], 0);
+  EXPECT_FALSE(IsSubclassedDialog(dialog));
+  EXPECT_EQ(GetPropA(dialog, KirnoPropertyName()), nullptr);
+
   MakeChild(dialog, "Button", WS_VISIBLE, 0, 0, 10, 10);
   EXPECT_FALSE(IsSubclassedDialog(dialog)) << "the chance has passed";
+  EXPECT_EQ(g_announcements.size(), 1u);
   MakeChild(other, "Button", WS_VISIBLE, 0, 0, 10, 10);
-  EXPECT_NE(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(other, GWLP_WNDPROC)), Ctl3dDlgProc);
+  EXPECT_EQ(GetPropA(other, KirnoPropertyName()), nullptr) << "a plain window is never pending";
+}
+
+// A second dialog created before the first has a child takes its place.
+TEST_F(AutoSubclass, ALaterDialogReplacesThePendingOne) {
+  ASSERT_TRUE(Ctl3dAutoSubclass(caller_));
+  HWND first = MakeDialog();
+  HWND second = MakeDialog();
+  EXPECT_EQ(g_kirno.pendingDialog, second);
+  MakeChild(second, "Button", WS_VISIBLE, 0, 0, 10, 10);
+  EXPECT_TRUE(IsSubclassedDialog(second));
+  EXPECT_FALSE(IsSubclassedDialog(first));
+}
+
+// Another creation hook of the same thread keeps receiving its events, and its veto reaches
+// CreateWindow through the library's hook.
+std::vector<int> g_otherHookCodes;
+LRESULT CALLBACK OtherCbtHook(int code, WPARAM wParam, LPARAM lParam) {
+  g_otherHookCodes.push_back(code);
+  if (code == HCBT_CREATEWND) {
+    const CBT_CREATEWNDA* create = reinterpret_cast<const CBT_CREATEWNDA*>(lParam);
+    const char* name = create->lpcs->lpszName;
+    if (name && !IS_INTRESOURCE(name) && lstrcmpA(name, "veto") == 0) return 1;
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(AutoSubclass, AnotherHookOfTheThreadStillReceivesEventsAndMayVeto) {
+  HHOOK other = SetWindowsHookExA(WH_CBT, OtherCbtHook, caller_, GetCurrentThreadId());
+  ASSERT_NE(other, nullptr);
+  ASSERT_TRUE(Ctl3dAutoSubclass(caller_));  // installed last: called first
+  g_otherHookCodes.clear();
+  HWND dialog = MakeDialog();
+  HWND button = MakeChild(dialog, "Button", WS_VISIBLE, 0, 0, 10, 10);
+  ASSERT_NE(button, nullptr);
+  EXPECT_TRUE(IsSubclassedDialog(dialog));
+  EXPECT_EQ(std::count(g_otherHookCodes.begin(), g_otherHookCodes.end(), HCBT_CREATEWND), 2);
+  SetFocus(button);
+  EXPECT_EQ(std::count(g_otherHookCodes.begin(), g_otherHookCodes.end(), HCBT_SETFOCUS), 1);
+
+  EXPECT_EQ(CreateWindowExA(0, "Button", "veto", WS_CHILD, 0, 0, 10, 10, dialog, nullptr, caller_, nullptr), nullptr);
+  EXPECT_NE(CreateWindowExA(0, "Button", "fine", WS_CHILD, 0, 0, 10, 10, dialog, nullptr, caller_, nullptr), nullptr);
+  UnhookWindowsHookEx(other);
 }
 
 INT_PTR CALLBACK DecliningDialogProc(HWND, UINT message, WPARAM, LPARAM lParam) {

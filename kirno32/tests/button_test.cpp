@@ -64,6 +64,29 @@ TEST_F(Buttons, PushButtonWithFocus) {
   EXPECT_EQ(Pixel(button, 30, 18), invertedFace);
 }
 
+// A button with a font of its own measures and draws its label in it, and leaves a caller's
+// device context with the objects it had.
+TEST_F(Buttons, LabelInTheButtonsOwnFontAndTheContextRestored) {
+  LOGFONTA lf = {};
+  lf.lfHeight = -16;  // cells of 7 x 16, ascent 12
+  HFONT font = CreateFontIndirectA(&lf);
+  HWND button = Button(BS_PUSHBUTTON, "OK");
+  SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  Win32Test_FillWindow(button, WIN32TEST_UNPAINTED);
+  HDC dc = GetDC(button);
+  HGDIOBJ fontBefore = GetCurrentObject(dc, OBJ_FONT);
+  HGDIOBJ brushBefore = GetCurrentObject(dc, OBJ_BRUSH);
+  SendMessageA(button, WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+  EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), fontBefore);
+  EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), brushBefore);
+  ReleaseDC(button, dc);
+  // Face (3, 3)-(72, 20): the 14 x 16 label at (30, 3); ink of 'O' at 31..35, of 'K' at 38..42.
+  EXPECT_EQ(Row(button, 10, 30, 44), "gkkkkkggkkkkkg");
+  EXPECT_EQ(Column(button, 33, 3, 17), "ggkkkkkkkkkkgg");
+  DestroyWindow(button);
+  EXPECT_TRUE(DeleteObject(font)) << "no longer selected anywhere";
+}
+
 TEST_F(Buttons, PushButtonPushed) {
   HWND button = Button(BS_PUSHBUTTON, "OK");
   SendMessageA(button, BM_SETSTATE, TRUE, 0);
@@ -180,6 +203,48 @@ TEST_F(Buttons, SetCheckRepaintsOnlyTheImage) {
   EXPECT_TRUE(GetWindowLongA(box, GWL_STYLE) & WS_VISIBLE);
 }
 
+// A new text erases the box and repaints label and image; enabling or disabling repaints label and
+// image over what is there. The standard procedure paints none of it.
+TEST_F(Buttons, TextAndEnableChangesRepaintTheirParts) {
+  struct Case {
+    const char* name;
+    bool setText;
+    char background;  // right of the label, which only an erase touches
+    const char* label;  // glyph row 8 from x = 18
+    int column;  // check-bitmap cell, row 0
+  };
+  const Case cases[] = {
+      {"new text", true, 'g', "gkkkkggkkkkggkkkkg", 0},
+      {"disabled", false, '.', "gddddggddddggddddg", 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    HWND box = Button(BS_CHECKBOX, "Yes", 80, 17);
+    Paint(box);
+    Win32Test_FillWindow(box, WIN32TEST_UNPAINTED);
+    if (c.setText)
+      EXPECT_TRUE(SetWindowTextA(box, "No!"));
+    else
+      EnableWindow(box, FALSE);
+    EXPECT_EQ(Row(box, 8, 18, 36), c.label);
+    EXPECT_TRUE(ShowsCell(box, c.column, 0));
+    EXPECT_EQ(Letter(Pixel(box, 70, 8)), c.background);
+    DestroyWindow(box);
+  }
+}
+
+TEST_F(Buttons, PushButtonTextChangeRepaintsTheWholeButton) {
+  HWND button = Button(BS_PUSHBUTTON, "OK");
+  Paint(button);
+  Win32Test_FillWindow(button, WIN32TEST_UNPAINTED);
+  SetWindowTextA(button, "Go on");  // 30 pixels centred in the face (3, 3)-(72, 20): from x = 22
+  EXPECT_EQ(Row(button, 0, 0, 75), "g" + std::string(73, 'k') + "g");
+  EXPECT_EQ(Row(button, 10, 21, 29), "ggkkkkgg");
+  EXPECT_EQ(Row(button, 10, 50, 54), "kggg");
+  EnableWindow(button, FALSE);
+  EXPECT_EQ(Row(button, 10, 21, 29), "ggddddgg");
+}
+
 TEST_F(Buttons, HiddenButtonIsNotPainted) {
   HWND box = Button(BS_CHECKBOX, "Yes", 80, 17);
   ShowWindow(box, SW_HIDE);
@@ -199,6 +264,52 @@ TEST_F(Buttons, FocusChangesToggleTheFocusRectangle) {
   EXPECT_EQ(Pixel(box, 17, 1), kGrey ^ 0xFFFFFF);
   SetFocus(other);
   EXPECT_EQ(Pixel(box, 17, 1), kGrey) << "the second inversion removes it";
+}
+
+// The push button repaints whole when the focus leaves; by then it must show no focus rectangle,
+// although the platform still names it the focus window while it handles WM_KILLFOCUS.
+TEST_F(Buttons, PushButtonLosingTheFocusDropsItsFocusRectangle) {
+  HWND button = Button(BS_PUSHBUTTON, "OK");
+  HWND other = MakeChild(dialog_, "Button", WS_VISIBLE | BS_PUSHBUTTON, 20, 60, 75, 23, 101, "No");
+  SetFocus(button);
+  Paint(button);
+  ASSERT_EQ(Pixel(button, 30, 4), kGrey ^ 0xFFFFFF);
+  Win32Test_FillWindow(button, WIN32TEST_UNPAINTED);
+  SetFocus(other);
+  EXPECT_EQ(SendMessageA(button, BM_GETSTATE, 0, 0) & BST_FOCUS, 0);
+  const struct {
+    int x, y;
+    COLORREF expected;
+  } pixels[] = {{30, 4, kGrey}, {43, 5, kGrey}, {30, 18, kGrey}, {1, 1, kWhite}, {73, 21, kDarkGrey}};
+  for (const auto& p : pixels) {
+    SCOPED_TRACE(testing::Message() << "(" << p.x << ", " << p.y << ")");
+    EXPECT_EQ(Pixel(button, p.x, p.y), p.expected);
+  }
+  EXPECT_EQ(Row(button, 10, 31, 43), "gkkkkggkkkkg") << "the label stays";
+}
+
+// Focus from nowhere (wParam null) erases the button's background first; focus from another
+// window repaints only label and image.
+TEST_F(Buttons, SetFocusErasesOnlyWhenNoWindowLostTheFocus) {
+  struct Case {
+    const char* name;
+    bool fromWindow;
+    char background;
+  };
+  const Case cases[] = {{"from nowhere", false, 'g'}, {"from another window", true, '.'}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    HWND box = Button(BS_AUTOCHECKBOX, "Yes", 80, 17);
+    Paint(box);  // state changes paint only outside a pending update
+    Win32Test_FillWindow(box, WIN32TEST_UNPAINTED);
+    HWND from = c.fromWindow ? dialog_ : nullptr;
+    SendMessageA(box, WM_SETFOCUS, reinterpret_cast<WPARAM>(from), 0);
+    EXPECT_EQ(Letter(Pixel(box, 70, 8)), c.background) << "right of the label";
+    EXPECT_EQ(Letter(Pixel(box, 15, 1)), c.background) << "between the image and the label";
+    EXPECT_TRUE(ShowsCell(box, 0, 0));
+    EXPECT_EQ(Row(box, 8, 19, 23), "kkkk") << "the label's first glyph";
+    DestroyWindow(box);
+  }
 }
 
 TEST_F(Buttons, AutoRadioButtonLetsGoOfItsPushedLookWhenTheFocusLeaves) {

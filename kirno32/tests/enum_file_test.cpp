@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "kirno32.h"
@@ -194,3 +195,67 @@ TEST_F(EnumFiles, OverLongPathIsSkippedSafely) {
 }
 
 }  // namespace
+
+namespace {
+
+// Runs the walk as an ordinary user when the tests run as root (to whom every directory is
+// readable): in a child process that gives up root, reporting the visited paths through a pipe.
+// False when the walk could not be run that way.
+bool WalkAsOrdinaryUser(const std::string& directory, std::vector<std::string>* visited, int* result) {
+  if (geteuid() != 0) {
+    g_visited.clear();
+    *result = EnumFile(directory.c_str(), "*.*", 1, Collect);
+    *visited = g_visited;
+    return true;
+  }
+  int fds[2];
+  if (pipe(fds) != 0) return false;
+  pid_t child = fork();
+  if (child < 0) return false;
+  if (child == 0) {
+    close(fds[0]);
+    if (setgid(65534) != 0 || setuid(65534) != 0) _exit(3);
+    g_visited.clear();
+    int walked = EnumFile(directory.c_str(), "*.*", 1, Collect);
+    std::string out = std::to_string(walked) + "\n";
+    for (const std::string& path : g_visited) out += path + "\n";
+    if (write(fds[1], out.data(), out.size()) != static_cast<ssize_t>(out.size())) _exit(4);
+    _exit(0);
+  }
+  close(fds[1]);
+  std::string text;
+  char buffer[512];
+  for (ssize_t n; (n = read(fds[0], buffer, sizeof buffer)) > 0;) text.append(buffer, static_cast<size_t>(n));
+  close(fds[0]);
+  int status = 0;
+  waitpid(child, &status, 0);
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return false;
+  size_t line = text.find('\n');
+  *result = std::stoi(text.substr(0, line));
+  visited->clear();
+  for (size_t start = line + 1, end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+    visited->push_back(text.substr(start, end - start));
+  return true;
+}
+
+}  // namespace
+
+// A subdirectory that cannot be entered, or entered but not listed, is walked as if empty.
+TEST_F(EnumFiles, UnreadableSubdirectoriesAreSkipped) {
+  Touch("a.txt");
+  Touch("closed/hidden.txt");    // no permission to enter
+  Touch("unlisted/secret.txt");  // may be entered, not listed
+  Touch("open/b.txt");
+  fs::permissions(root_, fs::perms::all);
+  for (const char* d : {"closed", "unlisted", "open"}) fs::permissions(root_ / d, fs::perms::all);
+  for (const char* f : {"a.txt", "open/b.txt"}) fs::permissions(root_ / f, fs::perms::all);
+  fs::permissions(root_ / "closed", fs::perms::owner_all);
+  fs::permissions(root_ / "unlisted", fs::perms::owner_all | fs::perms::others_exec | fs::perms::group_exec);
+  std::vector<std::string> visited;
+  int result = -1;
+  ASSERT_TRUE(WalkAsOrdinaryUser(Win(), &visited, &result)) << "could not run the walk as an ordinary user";
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(visited, (std::vector<std::string>{Win("a.txt"), Win("open\\b.txt")}));
+  fs::permissions(root_ / "closed", fs::perms::all);
+  fs::permissions(root_ / "unlisted", fs::perms::all);
+}

@@ -23,7 +23,7 @@ class Labels : public KirnoTest {
   HDC dc_ = nullptr;
 };
 
-// The stand-in's font is 6 pixels a byte.
+// The DC's default font (a stock font) is 6 pixels a byte.
 TEST_F(Labels, AmpersandsAreMarkers) {
   struct Case {
     const char* text;
@@ -66,11 +66,25 @@ TEST_F(Labels, HiddenDoubleByteCharacterIsSkippedWhole) {
   EXPECT_EQ(Width("\x1E\x82\xA0" "b"), 6 * 3) << "the prefixed character is kept whole";
 }
 
-TEST_F(Labels, LongLabelsAreMeasuredWithinTheBuffer) {
-  std::string text(1000, 'x');
-  int width = Width(text.c_str());
-  EXPECT_GT(width, 0);
-  EXPECT_LE(width, 6 * 255);
+// The copy holds 255 bytes and its terminator: a window text read with at most 255 characters is
+// measured whole, longer labels by what fits, and a double-byte character that does not fit is left
+// out whole.
+TEST_F(Labels, LongLabelsAreMeasuredByWhatFitsTheBuffer) {
+  Win32Test_SetDbcsLeadBytes(0x81, 0x9F);
+  struct Case {
+    const char* name;
+    std::string text;
+    int bytes;
+  };
+  const Case cases[] = {
+      {"exactly 255", std::string(255, 'x'), 255},
+      {"much longer", std::string(1000, 'x'), 255},
+      {"after a marker", "&" + std::string(300, 'y'), 255},
+      {"a doubled ampersand at the end of the room", std::string(254, 'x') + "&&zz", 255},
+      {"a double-byte character that would not fit", std::string(254, 'x') + "\x82\xA0" + "z", 254},
+      {"one that just fits", std::string(253, 'x') + "\x82\xA0" + "z", 255},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Width(c.text.c_str()), 6 * c.bytes) << c.name;
 }
 
 }  // namespace

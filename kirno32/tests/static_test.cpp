@@ -31,7 +31,6 @@ TEST_F(Statics, TextOnTheFace) {
   };
   const Case cases[] = {
       {"left", SS_LEFT, "Hi", "gkkkkggkkkkggggggg", "gggggggggggggggggg"},
-      {"no wrapping", SS_LEFTNOWORDWRAP, "Hi", "gkkkkggkkkkggggggg", "gggggggggggggggggg"},
       {"mnemonic", SS_LEFT, "&Hi", "gkkkkggkkkkggggggg", "kkkkkkgggggggggggg"},
       {"no prefix", SS_LEFT | SS_NOPREFIX, "&Hi", "gkkkkggkkkkggkkkkg", "gggggggggggggggggg"},
       {"disabled", SS_LEFT | WS_DISABLED, "Hi", "gddddggddddggggggg", "gggggggggggggggggg"},
@@ -43,6 +42,36 @@ TEST_F(Statics, TextOnTheFace) {
     EXPECT_EQ(Row(control, 4, 0, 18), c.row4);
     EXPECT_EQ(Row(control, 11, 0, 18), c.row11);
     EXPECT_EQ(Row(control, 19, 0, 60), std::string(60, 'g')) << "the whole client area is filled";
+    DestroyWindow(control);
+  }
+}
+
+// Left text wraps at words and expands tabs; left text without wrapping keeps one line and still
+// expands tabs (every 8 cells, 48 pixels).
+TEST_F(Statics, WrappingAndTabsByKind) {
+  struct Case {
+    const char* name;
+    DWORD style;
+    const char* text;
+    int width;
+    int x0, x1;  // the columns compared
+    const char* line1;  // glyph row 4 of the first line
+    const char* line2;  // glyph row 4 of the second line (y = 17)
+  };
+  const Case cases[] = {
+      {"left wraps the second word", SS_LEFT, "Hi there", 30, 0, 30, "gkkkkggkkkkggggggggggggggggggg",
+       "gkkkkggkkkkggkkkkggkkkkggkkkkg"},
+      {"no wrapping keeps one line", SS_LEFTNOWORDWRAP, "Hi there", 30, 0, 30, "gkkkkggkkkkggggggggkkkkggkkkkg",
+       "gggggggggggggggggggggggggggggg"},
+      {"left expands tabs", SS_LEFT, "a\tb", 60, 42, 60, "gggggggkkkkggggggg", "gggggggggggggggggg"},
+      {"no wrapping expands tabs", SS_LEFTNOWORDWRAP, "a\tb", 60, 42, 60, "gggggggkkkkggggggg",
+       "gggggggggggggggggg"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    HWND control = Static(c.style, c.text, c.width, 30);
+    EXPECT_EQ(Row(control, 4, c.x0, c.x1), c.line1);
+    EXPECT_EQ(Row(control, 17, c.x0, c.x1), c.line2);
     DestroyWindow(control);
   }
 }

@@ -1,6 +1,7 @@
 // Device contexts: window, client, memory and screen DCs, their saved states and their surfaces.
 #include "failures.h"
 #include "gdi_state.h"
+#include "screen.h"
 #include "settings.h"
 #include "window.h"
 
@@ -47,36 +48,16 @@ Surface surfaceOf(DeviceContext& dc) {
         area = RECT{0, 0, b->width, b->height};
         s.visible.addRect(area);
     } else {
+        // Window DCs draw on the one screen picture, where the window tree decides what they may touch.
         Window* w = findWindow(dc.hwnd);
-        if (!w || w->pixels.empty()) return s;
-        s.pixels = w->pixels.data();
-        s.width = w->bufferWidth;
-        s.height = w->bufferHeight;
-        if (dc.kind == DeviceContext::Kind::Client) {
-            s.origin = POINT{w->client.left, w->client.top};
-            area = Region::intersect(w->client, RECT{0, 0, s.width, s.height});
-        } else {
-            area = RECT{0, 0, s.width, s.height};
-        }
-        // A window that is not visible has nothing on the screen to draw on.
-        if (isVisible(*w)) s.visible.addRect(area);
-        // A child shows only inside the client areas of its parents.
-        const POINT origin = windowOrigin(*w);
-        for (Window* p = (w->style & WS_CHILD) ? findWindow(w->parent) : nullptr; p && p->handle != wm().desktop;
-             p = (p->style & WS_CHILD) ? findWindow(p->parent) : nullptr) {
-            POINT pc = clientOrigin(*p);
-            RECT inside{pc.x - origin.x, pc.y - origin.y, pc.x - origin.x + (p->client.right - p->client.left),
-                        pc.y - origin.y + (p->client.bottom - p->client.top)};
-            s.visible.intersectRect(inside);
-        }
-        if (w->style & WS_CLIPCHILDREN)
-            for (HWND c : w->children) {
-                Window* cw = findWindow(c);
-                if (!cw || !(cw->style & WS_VISIBLE)) continue;
-                RECT r = cw->rect;
-                OffsetRect(&r, w->client.left, w->client.top);
-                s.visible.subtractRect(r);
-            }
+        ScreenPicture& screen = screenPicture();
+        if (!w || screen.pixels.empty()) return s;
+        s.pixels = screen.pixels.data();
+        s.width = screen.width;
+        s.height = screen.height;
+        const bool client = dc.kind == DeviceContext::Kind::Client;
+        s.origin = client ? clientOrigin(*w) : windowOrigin(*w);
+        s.visible = visibleRegion(*w, client, (w->style & WS_CLIPCHILDREN) != 0);
     }
     if (dc.hasSystemClip) {
         Region sys = dc.systemClip;

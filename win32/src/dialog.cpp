@@ -43,10 +43,10 @@ LRESULT WINAPI DefDlgProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     Window* w = findWindow(hwnd);
     if (!w) return 0;
     if (hasSlots(*w)) {
-        DLGPROC proc = (DLGPROC)GetWindowLongPtrA(hwnd, DWLP_DLGPROC);
+        LONG_PTR proc = GetWindowLongPtrA(hwnd, DWLP_DLGPROC);
         SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, 0);
         if (proc) {
-            INT_PTR handled = proc(hwnd, msg, wParam, lParam);
+            INT_PTR handled = CallWindowProcA((WNDPROC)proc, hwnd, msg, wParam, lParam);
             if (!findWindow(hwnd)) return handled;
             if (handled) return returnsDirectly(msg) ? handled : GetWindowLongPtrA(hwnd, DWLP_MSGRESULT);
         }

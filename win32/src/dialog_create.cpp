@@ -124,8 +124,10 @@ HWND WINAPI CreateDialogIndirectParamA(HINSTANCE instance, LPCDLGTEMPLATEA dialo
     HWND dialog = CreateWindowExA(exStyle, cls, title.c_str(), t.style & ~(DWORD)WS_VISIBLE, r.left, r.top,
                                   r.right - r.left, r.bottom - r.top, owner, nullptr, instance, nullptr);
     if (!dialog) return nullptr;
-    if (findWindow(dialog)->extra.size() >= DWLP_USER)  // a dialog class keeps the DWLP_ slots
+    if (findWindow(dialog)->extra.size() >= DWLP_USER) {  // a dialog class keeps the DWLP_ slots
+        findWindow(dialog)->dialogSlots = true;
         SetWindowLongPtrA(dialog, DWLP_DLGPROC, (LONG_PTR)dialogProc);
+    }
     HFONT font = (t.style & DS_SETFONT) ? (HFONT)GetStockObject(DEFAULT_GUI_FONT) : nullptr;
     if (font) SendMessageA(dialog, WM_SETFONT, (WPARAM)font, 0);
 

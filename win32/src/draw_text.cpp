@@ -8,8 +8,6 @@ using namespace win32;
 
 namespace {
 
-constexpr int kTabWidth = 8 * kCharWidth;
-
 struct Line {
     std::string text;
     std::vector<size_t> source;  // index of each byte in the prefix-free text
@@ -31,21 +29,23 @@ std::string stripPrefixes(const std::string& in, std::vector<size_t>* underlined
     return out;
 }
 
-std::vector<int> advancesOf(const std::string& text, bool expandTabs) {
+// Tab stops are every 8 cells of the font.
+std::vector<int> advancesOf(const std::string& text, bool expandTabs, int cellWidth) {
     std::vector<int> adv;
+    const int tabWidth = 8 * cellWidth;
     int x = 0;
     for (char c : text) {
-        int a = kCharWidth;
-        if (c == '\t' && expandTabs) a = kTabWidth - x % kTabWidth;
+        int a = cellWidth;
+        if (c == '\t' && expandTabs) a = tabWidth - x % tabWidth;
         adv.push_back(a);
         x += a;
     }
     return adv;
 }
 
-int widthOf(const std::string& text, bool expandTabs) {
+int widthOf(const std::string& text, bool expandTabs, int cellWidth) {
     int w = 0;
-    for (int a : advancesOf(text, expandTabs)) w += a;
+    for (int a : advancesOf(text, expandTabs, cellWidth)) w += a;
     return w;
 }
 
@@ -59,7 +59,8 @@ Line slice(const std::string& text, size_t from, size_t to) {
 }
 
 // Greedy wrapping at spaces; a word wider than the line stays whole on a line of its own.
-void wrap(const std::string& text, size_t from, size_t to, int maxWidth, bool expandTabs, std::vector<Line>* out) {
+void wrap(const std::string& text, size_t from, size_t to, int maxWidth, bool expandTabs, int cellWidth,
+          std::vector<Line>* out) {
     size_t lineStart = from;
     while (true) {
         while (lineStart < to && text[lineStart] == ' ') ++lineStart;
@@ -69,7 +70,7 @@ void wrap(const std::string& text, size_t from, size_t to, int maxWidth, bool ex
             size_t wordEnd = i;
             while (wordEnd < to && text[wordEnd] == ' ') ++wordEnd;
             while (wordEnd < to && text[wordEnd] != ' ') ++wordEnd;
-            int w = widthOf(text.substr(lineStart, wordEnd - lineStart), expandTabs);
+            int w = widthOf(text.substr(lineStart, wordEnd - lineStart), expandTabs, cellWidth);
             if (w > maxWidth && end > lineStart) break;
             end = wordEnd;
             i = wordEnd;
@@ -80,7 +81,7 @@ void wrap(const std::string& text, size_t from, size_t to, int maxWidth, bool ex
     }
 }
 
-std::vector<Line> layout(const std::string& text, UINT format, int maxWidth) {
+std::vector<Line> layout(const std::string& text, UINT format, int maxWidth, int cellWidth) {
     std::vector<Line> lines;
     if (format & DT_SINGLELINE) {
         lines.push_back(slice(text, 0, text.size()));
@@ -90,7 +91,7 @@ std::vector<Line> layout(const std::string& text, UINT format, int maxWidth) {
     for (size_t i = 0; i <= text.size(); ++i) {
         if (i < text.size() && text[i] != '\n' && text[i] != '\r') continue;
         if (format & DT_WORDBREAK)
-            wrap(text, start, i, maxWidth, (format & DT_EXPANDTABS) != 0, &lines);
+            wrap(text, start, i, maxWidth, (format & DT_EXPANDTABS) != 0, cellWidth, &lines);
         else
             lines.push_back(slice(text, start, i));
         if (i < text.size() && text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
@@ -107,10 +108,11 @@ int WINAPI DrawTextA(HDC hdc, LPCSTR text, int count, LPRECT rect, UINT format) 
     DeviceContext* dc = findDC(hdc);
     if (!dc || !text || !rect) return 0;
     if (count < 0) count = (int)std::strlen(text);
+    const CellMetric m = cellMetric(dc->state);
     if (count == 0) {
         if (format & DT_CALCRECT) {
             rect->right = rect->left;
-            rect->bottom = rect->top + ((format & DT_SINGLELINE) ? kCharHeight : 0);
+            rect->bottom = rect->top + ((format & DT_SINGLELINE) ? m.height : 0);
         }
         return 0;
     }
@@ -120,16 +122,16 @@ int WINAPI DrawTextA(HDC hdc, LPCSTR text, int count, LPRECT rect, UINT format) 
     if (format & DT_HIDEPREFIX) underlined.clear();
     const bool expandTabs = (format & DT_EXPANDTABS) != 0;
 
-    std::vector<Line> lines = layout(shown, format, rect->right - rect->left);
+    std::vector<Line> lines = layout(shown, format, rect->right - rect->left, m.width);
     int maxWidth = 0;
-    for (const Line& l : lines) maxWidth = std::max(maxWidth, widthOf(l.text, expandTabs));
-    const int totalHeight = (int)lines.size() * kCharHeight;
+    for (const Line& l : lines) maxWidth = std::max(maxWidth, widthOf(l.text, expandTabs, m.width));
+    const int totalHeight = (int)lines.size() * m.height;
 
     int y = rect->top;
     if (format & DT_SINGLELINE) {
-        // Centring rounds toward zero: top + (height - 13) / 2.
-        if (format & DT_VCENTER) y = rect->top + (rect->bottom - rect->top - kCharHeight) / 2;
-        else if (format & DT_BOTTOM) y = rect->bottom - kCharHeight;
+        // Centring rounds toward zero: top + (height - line height) / 2.
+        if (format & DT_VCENTER) y = rect->top + (rect->bottom - rect->top - m.height) / 2;
+        else if (format & DT_BOTTOM) y = rect->bottom - m.height;
     }
     if (format & DT_CALCRECT) {
         rect->right = rect->left + maxWidth;
@@ -146,7 +148,7 @@ int WINAPI DrawTextA(HDC hdc, LPCSTR text, int count, LPRECT rect, UINT format) 
         }
         int lineY = y;
         for (const Line& l : lines) {
-            const int w = widthOf(l.text, expandTabs);
+            const int w = widthOf(l.text, expandTabs, m.width);
             int x = rect->left;
             if (format & DT_CENTER) x = rect->left + (rect->right - rect->left - w) / 2;
             else if (format & DT_RIGHT) x = rect->right - w;
@@ -156,14 +158,15 @@ int WINAPI DrawTextA(HDC hdc, LPCSTR text, int count, LPRECT rect, UINT format) 
             if (format & DT_PREFIXONLY) {
                 DCState inkless = dc->state;
                 inkless.bkMode = TRANSPARENT;
-                drawCells(s, inkless, x, lineY, std::string(l.text.size(), ' '), advancesOf(l.text, expandTabs), marks);
+                drawCells(s, inkless, x, lineY, std::string(l.text.size(), ' '),
+                          advancesOf(l.text, expandTabs, m.width), marks);
             } else {
-                drawCells(s, dc->state, x, lineY, l.text, advancesOf(l.text, expandTabs), marks);
+                drawCells(s, dc->state, x, lineY, l.text, advancesOf(l.text, expandTabs, m.width), marks);
             }
-            lineY += kCharHeight;
+            lineY += m.height;
         }
     }
-    return (format & DT_SINGLELINE) ? (y - rect->top) + kCharHeight : totalHeight;
+    return (format & DT_SINGLELINE) ? (y - rect->top) + m.height : totalHeight;
 }
 
 }  // extern "C"

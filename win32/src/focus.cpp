@@ -14,9 +14,16 @@ HWND WINAPI SetFocus(HWND hwnd) {
     if (hwnd == old) return old;
     if (hwnd && (GetWindowLongA(hwnd, GWL_STYLE) & WS_DISABLED)) return nullptr;
     if (callCbtHooks(HCBT_SETFOCUS, (WPARAM)hwnd, (LPARAM)old)) return nullptr;
+    // As documented: WM_KILLFOCUS comes while the old window still has the focus (GetFocus answers
+    // it), then the focus moves, then WM_SETFOCUS comes with GetFocus answering the new window.
+    if (old && findWindow(old)) {
+        SendMessageA(old, WM_KILLFOCUS, (WPARAM)hwnd, 0);
+        // The losing window moved the focus itself: that change stands.
+        if (wm().focus != old) return old;
+    }
+    if (hwnd && !findWindow(hwnd)) hwnd = nullptr;
     wm().focus = hwnd;
-    if (old && findWindow(old)) SendMessageA(old, WM_KILLFOCUS, (WPARAM)hwnd, 0);
-    if (hwnd && wm().focus == hwnd && findWindow(hwnd)) SendMessageA(hwnd, WM_SETFOCUS, (WPARAM)old, 0);
+    if (hwnd) SendMessageA(hwnd, WM_SETFOCUS, (WPARAM)old, 0);
     return old;
 }
 

@@ -18,6 +18,10 @@ public:
         objects_[next_] = std::move(object);
         return next_;
     }
+    // An object under a handle value chosen by the caller; false when that value is taken.
+    bool adopt(uintptr_t handle, std::shared_ptr<T> object) {
+        return objects_.emplace(handle, std::move(object)).second;
+    }
     T* find(const void* handle) const {
         auto it = objects_.find((uintptr_t)handle);
         return it == objects_.end() ? nullptr : it->second.get();

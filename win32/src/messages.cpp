@@ -1,4 +1,5 @@
 // Message delivery (send, post, dispatch, call a procedure) and the default window procedure.
+#include "procedure_handles.h"
 #include "window.h"
 
 #include <algorithm>
@@ -48,7 +49,9 @@ LRESULT WINAPI SendMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     return proc ? proc(hwnd, msg, wParam, lParam) : 0;
 }
 
+// proc may be a procedure handle (from a dialog's DWLP_DLGPROC slot), which only this call resolves.
 LRESULT WINAPI CallWindowProcA(WNDPROC proc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    proc = (WNDPROC)procedureBehind((LONG_PTR)proc);
     return proc ? proc(hwnd, msg, wParam, lParam) : 0;
 }
 

@@ -59,8 +59,10 @@ void paintDefaultFrame(HWND hwnd) {
     DeviceContext* dc = findDC(hdc);
     Surface s = surfaceOf(*dc);
     // The client area is the window's own to paint.
-    s.visible.subtractRect(w->client);
-    const int W = w->bufferWidth, H = w->bufferHeight;
+    RECT clientOnScreen = w->client;
+    OffsetRect(&clientOnScreen, s.origin.x, s.origin.y);
+    s.visible.subtractRect(clientOnScreen);
+    const int W = w->rect.right - w->rect.left, H = w->rect.bottom - w->rect.top;
     Frame f = frameOf(*w);
     RECT r{0, 0, W, H};
     if (f.kind != Frame::None) {
@@ -85,7 +87,9 @@ void paintDefaultFrame(HWND hwnd) {
         state.bkMode = TRANSPARENT;
         state.textColor = GetSysColor(w->ncActive ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT);
         Surface clipped = s;
-        clipped.visible.intersectRect(bar);
+        RECT barOnScreen = bar;
+        OffsetRect(&barOnScreen, s.origin.x, s.origin.y);
+        clipped.visible.intersectRect(barOnScreen);
         drawCells(clipped, state, bar.left + 2, bar.top + (bar.bottom - bar.top - kCharHeight) / 2, w->text, {}, {});
         r.top = bar.bottom;
     }

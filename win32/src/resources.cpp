@@ -16,6 +16,8 @@ namespace {
 
 struct Resource {
     std::vector<unsigned char> data;
+    const unsigned char* mapped = nullptr;  // inside a loaded image, instead of data
+    DWORD mappedSize = 0;
 };
 
 struct Module {
@@ -76,6 +78,23 @@ BOOL Win32Test_AddResource(HINSTANCE module, LPCSTR type, LPCSTR name, const voi
     return TRUE;
 }
 
+HINSTANCE Win32Test_CreateModuleAt(LPCSTR name, void* imageBase) {
+    ensureStarted();
+    auto m = std::make_shared<Module>();
+    m->name = lowerCase(name ? name : "");
+    return imageBase && g_modules.adopt((uintptr_t)imageBase, m) ? (HINSTANCE)imageBase : nullptr;
+}
+
+BOOL Win32Test_AddMappedResource(HINSTANCE module, LPCSTR type, LPCSTR name, const void* data, DWORD size) {
+    Module* m = moduleOf(module);
+    if (!m || !type || !name || !data) return FALSE;
+    auto r = std::make_shared<Resource>();
+    r->mapped = (const unsigned char*)data;
+    r->mappedSize = size;
+    m->resources[keyOf(type)][keyOf(name)] = r;
+    return TRUE;
+}
+
 // A name without an extension is looked up with ".dll", as the loader does.
 HMODULE WINAPI GetModuleHandleA(LPCSTR name) {
     ensureStarted();
@@ -108,13 +127,16 @@ HRSRC WINAPI FindResourceA(HMODULE module, LPCSTR name, LPCSTR type) {
 }
 
 DWORD WINAPI SizeofResource(HMODULE, HRSRC resource) {
-    return resource ? (DWORD)((Resource*)resource)->data.size() : 0;
+    if (!resource) return 0;
+    Resource* r = (Resource*)resource;
+    return r->mapped ? r->mappedSize : (DWORD)r->data.size();
 }
 
 // As on Win32, the loaded resource is the module's own read-only data; LockResource gives its address.
 HGLOBAL WINAPI LoadResource(HMODULE, HRSRC resource) {
     if (!resource) return nullptr;
     Resource* r = (Resource*)resource;
+    if (r->mapped) return (HGLOBAL)r->mapped;
     static unsigned char empty = 0;
     return r->data.empty() ? (HGLOBAL)&empty : (HGLOBAL)r->data.data();
 }

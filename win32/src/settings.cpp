@@ -62,6 +62,8 @@ void resetSettings() {
     for (int& m : s.metrics) m = 0;
     s.metrics[SM_CXSCREEN] = 1024;
     s.metrics[SM_CYSCREEN] = 768;
+    // The scroll-bar width (SM_CXVSCROLL, SM_CYHSCROLL) and the arrow size (SM_CYVSCROLL,
+    // SM_CXHSCROLL) are two settings on Windows; they differ here so that a mix-up shows.
     s.metrics[SM_CXVSCROLL] = 16;
     s.metrics[SM_CYHSCROLL] = 16;
     s.metrics[SM_CYCAPTION] = 18;
@@ -79,8 +81,8 @@ void resetSettings() {
     s.metrics[SM_CXFULLSCREEN] = 1024;
     s.metrics[SM_CYFULLSCREEN] = 768 - 18;
     s.metrics[SM_MOUSEPRESENT] = 1;
-    s.metrics[SM_CYVSCROLL] = 16;
-    s.metrics[SM_CXHSCROLL] = 16;
+    s.metrics[SM_CYVSCROLL] = 14;
+    s.metrics[SM_CXHSCROLL] = 14;
     s.metrics[SM_CXMIN] = 100;
     s.metrics[SM_CYMIN] = 27;
     s.metrics[SM_CXSIZE] = 18;

@@ -1,7 +1,10 @@
 // Test control: the reset of the whole stand-in and the window pixel and invalidation accessors.
+#include "procedure_handles.h"
 #include "reset.h"
+#include "screen.h"
 #include "window.h"
 
+#include <algorithm>
 #include <cstdio>
 
 using namespace win32;
@@ -12,7 +15,7 @@ namespace {
 bool g_started = false;
 
 BOOL writeBmp(const std::vector<COLORREF>& pixels, int width, int height, LPCSTR linuxPath);
-void composite(const Window& w, std::vector<COLORREF>& image, int width, int height, POINT at, RECT clip);
+COLORREF* screenPixelOf(HWND hwnd, int x, int y);
 
 void putLe(FILE* f, uint32_t v, int bytes) {
     for (int i = 0; i < bytes; ++i) std::fputc((int)((v >> (8 * i)) & 0xFF), f);
@@ -44,43 +47,56 @@ void Win32Test_Reset(void) {
     resetCaret();
     resetPostedMessages();
     resetSearches();
+    resetProcedureHandles();
+    resetScreen();
 }
 
+// Window pixels are the screen's at the window's place: what the screen shows there.
 COLORREF Win32Test_GetPixel(HWND hwnd, int x, int y) {
-    Window* w = findWindow(hwnd);
-    if (!w || x < 0 || y < 0 || x >= w->bufferWidth || y >= w->bufferHeight) return CLR_INVALID;
-    return w->pixels[(size_t)y * w->bufferWidth + x];
+    COLORREF* p = screenPixelOf(hwnd, x, y);
+    return p ? *p : CLR_INVALID;
 }
 
 void Win32Test_SetPixel(HWND hwnd, int x, int y, COLORREF color) {
-    Window* w = findWindow(hwnd);
-    if (!w || x < 0 || y < 0 || x >= w->bufferWidth || y >= w->bufferHeight) return;
-    w->pixels[(size_t)y * w->bufferWidth + x] = color & 0xFFFFFF;
+    if (COLORREF* p = screenPixelOf(hwnd, x, y)) *p = color & 0xFFFFFF;
 }
 
 void Win32Test_FillWindow(HWND hwnd, COLORREF color) {
-    if (Window* w = findWindow(hwnd))
-        for (COLORREF& p : w->pixels) p = color & 0xFFFFFF;
+    Window* w = findWindow(hwnd);
+    if (!w) return;
+    ScreenPicture& screen = screenPicture();
+    const Region area = visibleRegion(*w, false, false);
+    for (const RECT& r : area.rects())
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x) screen.pixels[(size_t)y * screen.width + x] = color & 0xFFFFFF;
 }
 
 BOOL Win32Test_SaveWindowBitmap(HWND hwnd, LPCSTR linuxPath) {
     Window* w = findWindow(hwnd);
     if (!w || !linuxPath) return FALSE;
-    return writeBmp(w->pixels, w->bufferWidth, w->bufferHeight, linuxPath);
+    const int width = w->rect.right - w->rect.left, height = w->rect.bottom - w->rect.top;
+    std::vector<COLORREF> image((size_t)std::max(0, width) * std::max(0, height), WIN32TEST_UNPAINTED);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            if (COLORREF* p = screenPixelOf(hwnd, x, y)) image[(size_t)y * width + x] = *p;
+    return writeBmp(image, width, height, linuxPath);
 }
 
-BOOL Win32Test_SaveCompositeBitmap(HWND hwnd, LPCSTR linuxPath) {
-    Window* w = findWindow(hwnd);
-    if (!w || !linuxPath) return FALSE;
-    std::vector<COLORREF> image = w->pixels;
-    composite(*w, image, w->bufferWidth, w->bufferHeight, windowOrigin(*w),
-              RECT{0, 0, w->bufferWidth, w->bufferHeight});
-    return writeBmp(image, w->bufferWidth, w->bufferHeight, linuxPath);
-}
+BOOL Win32Test_SaveCompositeBitmap(HWND hwnd, LPCSTR linuxPath) { return Win32Test_SaveWindowBitmap(hwnd, linuxPath); }
 
 }  // extern "C"
 
 namespace {
+
+COLORREF* screenPixelOf(HWND hwnd, int x, int y) {
+    Window* w = findWindow(hwnd);
+    if (!w || x < 0 || y < 0 || x >= w->rect.right - w->rect.left || y >= w->rect.bottom - w->rect.top) return nullptr;
+    POINT o = windowOrigin(*w);
+    ScreenPicture& screen = screenPicture();
+    const int sx = o.x + x, sy = o.y + y;
+    if (sx < 0 || sy < 0 || sx >= screen.width || sy >= screen.height) return nullptr;
+    return &screen.pixels[(size_t)sy * screen.width + sx];
+}
 
 BOOL writeBmp(const std::vector<COLORREF>& pixels, int width, int height, LPCSTR linuxPath) {
     FILE* f = std::fopen(linuxPath, "wb");
@@ -113,30 +129,6 @@ BOOL writeBmp(const std::vector<COLORREF>& pixels, int width, int height, LPCSTR
         for (uint32_t pad = (uint32_t)width * 3; pad < stride; ++pad) std::fputc(0, f);
     }
     return std::fclose(f) == 0;
-}
-
-// Draws the visible children of w over the image (whose top-left is at screen point `at`), last
-// child first so that the first child ends on top, each clipped to w's client area and `clip`.
-void composite(const Window& w, std::vector<COLORREF>& image, int width, int height, POINT at, RECT clip) {
-    POINT co = clientOrigin(w);
-    RECT client{co.x - at.x, co.y - at.y, co.x - at.x + (w.client.right - w.client.left),
-                co.y - at.y + (w.client.bottom - w.client.top)};
-    clip = Region::intersect(clip, client);
-    for (auto it = w.children.rbegin(); it != w.children.rend(); ++it) {
-        const Window* c = findWindow(*it);
-        if (!c || !(c->style & WS_VISIBLE)) continue;
-        POINT o = windowOrigin(*c);
-        for (int y = 0; y < c->bufferHeight; ++y)
-            for (int x = 0; x < c->bufferWidth; ++x) {
-                int ix = o.x - at.x + x, iy = o.y - at.y + y;
-                if (ix < clip.left || iy < clip.top || ix >= clip.right || iy >= clip.bottom) continue;
-                if (ix < 0 || iy < 0 || ix >= width || iy >= height) continue;
-                COLORREF p = c->pixels[(size_t)y * c->bufferWidth + x];
-                // What a window never painted shows what lies beneath, as on the screen.
-                if (p != WIN32TEST_UNPAINTED) image[(size_t)iy * width + ix] = p;
-            }
-        composite(*c, image, width, height, at, clip);
-    }
 }
 
 }  // namespace

@@ -1,24 +1,41 @@
 // Text output with the fixed metric: glyph cells, ExtTextOut, TextOut, extents and metrics.
 #include "glyphs.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace win32 {
 
+// A created font is |lfHeight| pixels high (13 when 0), lfWidth wide or else 6/13 of its height,
+// with its ascent at 10/13 of the height.
+CellMetric fontMetric(HGDIOBJ font) {
+    CellMetric m;
+    GdiObject* o = findObject(font);
+    if (!o || o->stock || o->type != OBJ_FONT) return m;
+    const LONG h = o->font.lfHeight < 0 ? -o->font.lfHeight : o->font.lfHeight;
+    if (h > 0) m.height = (int)h;
+    m.width = o->font.lfWidth > 0 ? (int)o->font.lfWidth : std::max(2, m.height * kCharWidth / kCharHeight);
+    m.ascent = std::max(3, m.height * kCharAscent / kCharHeight);
+    if (m.ascent >= m.height) m.ascent = m.height - 1;
+    return m;
+}
+
 void drawCells(Surface& s, const DCState& state, int x, int y, const std::string& text,
                const std::vector<int>& advances, const std::vector<size_t>& underlined) {
+    const CellMetric m = cellMetric(state);
     int cx = x;
     for (size_t i = 0; i < text.size(); ++i) {
-        const int advance = i < advances.size() ? advances[i] : kCharWidth;
-        if (state.bkMode == OPAQUE) fillSurface(s, RECT{cx, y, cx + advance, y + kCharHeight}, state.bkColor);
-        if ((unsigned char)text[i] > ' ') fillSurface(s, RECT{cx + 1, y + 2, cx + 5, y + 10}, state.textColor);
+        const int advance = i < advances.size() ? advances[i] : m.width;
+        if (state.bkMode == OPAQUE) fillSurface(s, RECT{cx, y, cx + advance, y + m.height}, state.bkColor);
+        if ((unsigned char)text[i] > ' ')
+            fillSurface(s, RECT{cx + 1, y + 2, cx + m.width - 1, y + m.ascent}, state.textColor);
         cx += advance;
     }
     cx = x;
     for (size_t i = 0; i < text.size(); ++i) {
-        const int advance = i < advances.size() ? advances[i] : kCharWidth;
+        const int advance = i < advances.size() ? advances[i] : m.width;
         for (size_t u : underlined)
-            if (u == i) fillSurface(s, RECT{cx, y + 11, cx + kCharWidth, y + 12}, state.textColor);
+            if (u == i) fillSurface(s, RECT{cx, y + m.ascent + 1, cx + m.width, y + m.ascent + 2}, state.textColor);
         cx += advance;
     }
 }
@@ -56,9 +73,11 @@ BOOL WINAPI TextOutA(HDC hdc, int x, int y, LPCSTR text, int count) {
 
 // An empty string measures 0 x 0.
 BOOL WINAPI GetTextExtentPoint32A(HDC hdc, LPCSTR text, int count, LPSIZE size) {
-    if (!findDC(hdc) || !size || count < 0 || (count && !text)) return FALSE;
-    size->cx = count * kCharWidth;
-    size->cy = count ? kCharHeight : 0;
+    DeviceContext* dc = findDC(hdc);
+    if (!dc || !size || count < 0 || (count && !text)) return FALSE;
+    const CellMetric m = cellMetric(dc->state);
+    size->cx = count * m.width;
+    size->cy = count ? m.height : 0;
     return TRUE;
 }
 
@@ -67,13 +86,15 @@ BOOL WINAPI GetTextExtentPointA(HDC hdc, LPCSTR text, int count, LPSIZE size) {
 }
 
 BOOL WINAPI GetTextMetricsA(HDC hdc, LPTEXTMETRICA tm) {
-    if (!findDC(hdc) || !tm) return FALSE;
+    DeviceContext* dc = findDC(hdc);
+    if (!dc || !tm) return FALSE;
+    const CellMetric m = cellMetric(dc->state);
     std::memset(tm, 0, sizeof *tm);
-    tm->tmHeight = kCharHeight;
-    tm->tmAscent = kCharAscent;
-    tm->tmDescent = kCharHeight - kCharAscent;
-    tm->tmAveCharWidth = kCharWidth;
-    tm->tmMaxCharWidth = kCharWidth;
+    tm->tmHeight = m.height;
+    tm->tmAscent = m.ascent;
+    tm->tmDescent = m.height - m.ascent;
+    tm->tmAveCharWidth = m.width;
+    tm->tmMaxCharWidth = m.width;
     tm->tmWeight = FW_NORMAL;
     tm->tmDigitizedAspectX = tm->tmDigitizedAspectY = 96;
     tm->tmFirstChar = 0x20;

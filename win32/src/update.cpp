@@ -14,6 +14,22 @@ void invalidateInternal(Window& w, const RECT* clientRect, bool erase) {
     if (erase) w.updateErase = true;
 }
 
+void invalidateChildren(Window& w, const RECT& clientRect, bool erase, bool allChildren) {
+    for (HWND c : w.children) {
+        Window* cw = findWindow(c);
+        if (!cw || !(cw->style & WS_VISIBLE)) continue;
+        RECT share = Region::intersect(clientRect, cw->rect);
+        if (Region::isEmptyRect(share)) continue;
+        OffsetRect(&share, -cw->rect.left, -cw->rect.top);  // child window coordinates
+        RECT inClient = Region::intersect(share, cw->client);
+        if (!EqualRect(&inClient, &share)) cw->frameDirty = true;
+        if (Region::isEmptyRect(inClient)) continue;
+        OffsetRect(&inClient, -cw->client.left, -cw->client.top);
+        invalidateInternal(*cw, &inClient, erase);
+        if (allChildren || !(cw->style & WS_CLIPCHILDREN)) invalidateChildren(*cw, inClient, erase, allChildren);
+    }
+}
+
 }  // namespace win32
 
 namespace {
@@ -49,6 +65,8 @@ BOOL WINAPI InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {
     RECT all{0, 0, w->client.right - w->client.left, w->client.bottom - w->client.top};
     w->invalidations.push_back(Win32TestInvalidation{rect ? *rect : all, erase ? TRUE : FALSE});
     invalidateInternal(*w, rect, erase != 0);
+    // What the parent will paint over, its children that it does not clip must paint again.
+    if (!(w->style & WS_CLIPCHILDREN)) invalidateChildren(*w, rect ? Region::intersect(*rect, all) : all, erase != 0, false);
     return TRUE;
 }
 
@@ -102,16 +120,22 @@ BOOL WINAPI RedrawWindow(HWND hwnd, const RECT* rect, HRGN region, UINT flags) {
     Window* w = hwnd ? findWindow(hwnd) : desktopWindow();
     if (!w) return FALSE;
     if (flags & RDW_INVALIDATE) {
+        const bool erase = (flags & RDW_ERASE) != 0;
+        RECT all{0, 0, w->client.right - w->client.left, w->client.bottom - w->client.top};
+        std::vector<RECT> pieces;
         if (region) {
-            if (GdiObject* o = findObject(region))
-                for (const RECT& r : o->region.rects()) invalidateInternal(*w, &r, flags & RDW_ERASE);
+            if (GdiObject* o = findObject(region)) pieces = o->region.rects();
         } else {
-            invalidateInternal(*w, rect, flags & RDW_ERASE);
+            pieces.push_back(rect ? Region::intersect(*rect, all) : all);
         }
+        for (const RECT& r : pieces) invalidateInternal(*w, &r, erase);
         if (flags & RDW_FRAME) w->frameDirty = true;
-        if (flags & RDW_ALLCHILDREN)
+        if (flags & RDW_ALLCHILDREN) {
             for (HWND c : w->children)
-                if (Window* cw = findWindow(c)) invalidateTree(*cw, flags & RDW_ERASE, flags & RDW_FRAME);
+                if (Window* cw = findWindow(c)) invalidateTree(*cw, erase, flags & RDW_FRAME);
+        } else if (!(flags & RDW_NOCHILDREN) && !(w->style & WS_CLIPCHILDREN)) {
+            for (const RECT& r : pieces) invalidateChildren(*w, r, erase, false);
+        }
     }
     if (flags & RDW_VALIDATE) ValidateRect(w->handle, rect);
     if (flags & (RDW_UPDATENOW | RDW_ERASENOW)) UpdateWindow(w->handle);

@@ -59,10 +59,6 @@ struct Window {
     RECT rect{};    // window rectangle in the parent's client coordinates
     RECT client{};  // client rectangle in window coordinates
 
-    std::vector<COLORREF> pixels;  // (rect width) x (rect height)
-    int bufferWidth = 0;
-    int bufferHeight = 0;
-
     std::vector<std::pair<ATOM, HANDLE>> properties;
 
     Region update;  // client coordinates
@@ -70,6 +66,9 @@ struct Window {
     bool frameDirty = false;
     bool ncActive = false;
     std::vector<Win32TestInvalidation> invalidations;
+
+    // The DWLP_DLGPROC slot holds a procedure that reads back as a handle (a dialog's slots).
+    bool dialogSlots = false;
 
     ControlState control;
     bool destroying = false;
@@ -95,7 +94,6 @@ void resetWindowManager();
 POINT windowOrigin(const Window& w);
 POINT clientOrigin(const Window& w);
 bool isVisible(const Window& w);  // WS_VISIBLE on the window and every ancestor
-void resizeBuffer(Window& w);
 
 // Window classes
 std::shared_ptr<WindowClass> findClass(LPCSTR name, HINSTANCE instance);
@@ -107,6 +105,10 @@ void paintDefaultFrame(HWND hwnd);
 
 // Update region changes made by the stand-in itself (not recorded as caller invalidations).
 void invalidateInternal(Window& w, const RECT* clientRect, bool erase);
+// The visible children under a client rectangle of w take their share of it, and so on down while
+// a window does not clip its children (allChildren: whatever the styles). A share that reaches a
+// child's frame marks the frame for repainting.
+void invalidateChildren(Window& w, const RECT& clientRect, bool erase, bool allChildren);
 
 // System control procedures
 LRESULT CALLBACK buttonProc(HWND, UINT, WPARAM, LPARAM);

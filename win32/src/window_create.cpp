@@ -102,6 +102,7 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
     w->instance = instance;
     w->proc = cls->proc;
     w->extra.assign((size_t)cls->wndExtra, 0);
+    w->dialogSlots = cls->proc == DefDlgProcA && cls->wndExtra >= DLGWINDOWEXTRA;
     w->thread = GetCurrentThreadId();
     if (child) {
         w->parent = parent;
@@ -138,7 +139,6 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
     w->style &= ~(DWORD)WS_VISIBLE;
     w->rect = RECT{cs.x, cs.y, cs.x + std::max(0, cs.cx), cs.y + std::max(0, cs.cy)};
     w->client = RECT{0, 0, w->rect.right - w->rect.left, w->rect.bottom - w->rect.top};
-    resizeBuffer(*w);
 
     if (!SendMessageA(hwnd, WM_NCCREATE, 0, (LPARAM)&cs)) {
         if (shareWindow(hwnd)) {

@@ -1,4 +1,5 @@
 // Window longs (procedure, style, id, instance, user data, extra bytes) and window text calls.
+#include "procedure_handles.h"
 #include "window.h"
 
 #include <cstring>
@@ -25,10 +26,15 @@ unsigned char* extraBytes(HWND hwnd, int index, size_t size) {
     return extraSlot(*w, index, size) ? w->extra.data() + index : nullptr;
 }
 
-// Slots that hold pointers; the 32-bit forms refuse them, as 64-bit Windows does.
+// Slots that hold pointers; the 32-bit forms refuse them, as 64-bit Windows does. In a 32-bit
+// build they are the only forms, as on 32-bit Windows, and reach every slot.
 bool isPointerSlot(int index) {
+    if (sizeof(LONG) == sizeof(LONG_PTR)) return false;
     return index == GWLP_WNDPROC || index == GWLP_HINSTANCE || index == GWLP_HWNDPARENT;
 }
+
+// A dialog's procedure slot: stored as the procedure, read back as a handle to it.
+bool isDialogProcSlot(const Window& w, int index) { return w.dialogSlots && index == (int)DWLP_DLGPROC; }
 
 }  // namespace
 
@@ -53,7 +59,7 @@ LONG_PTR WINAPI GetWindowLongPtrA(HWND hwnd, int index) {
     if (!extraSlot(*w, index, sizeof(LONG_PTR))) return 0;
     LONG_PTR v;
     std::memcpy(&v, w->extra.data() + index, sizeof v);
-    return v;
+    return isDialogProcSlot(*w, index) ? procedureHandleFor(v) : v;
 }
 
 LONG_PTR WINAPI SetWindowLongPtrA(HWND hwnd, int index, LONG_PTR value) {
@@ -104,6 +110,10 @@ LONG_PTR WINAPI SetWindowLongPtrA(HWND hwnd, int index, LONG_PTR value) {
     }
     if (!extraSlot(*w, index, sizeof(LONG_PTR))) return 0;
     std::memcpy(&old, w->extra.data() + index, sizeof old);
+    if (isDialogProcSlot(*w, index)) {
+        value = procedureBehind(value);
+        old = procedureHandleFor(old);
+    }
     std::memcpy(w->extra.data() + index, &value, sizeof value);
     return old;
 }
@@ -113,6 +123,8 @@ LONG WINAPI GetWindowLongA(HWND hwnd, int index) {
         SetLastError(ERROR_INVALID_INDEX);
         return 0;
     }
+    if (sizeof(LONG) == sizeof(LONG_PTR) && index == (int)DWLP_DLGPROC)
+        if (Window* w = findWindow(hwnd); w && w->dialogSlots) return (LONG)GetWindowLongPtrA(hwnd, index);
     if (index >= 0) {
         const unsigned char* bytes = extraBytes(hwnd, index, sizeof(LONG));
         if (!bytes) return 0;
@@ -128,6 +140,8 @@ LONG WINAPI SetWindowLongA(HWND hwnd, int index, LONG value) {
         SetLastError(ERROR_INVALID_INDEX);
         return 0;
     }
+    if (sizeof(LONG) == sizeof(LONG_PTR) && index == (int)DWLP_DLGPROC)
+        if (Window* w = findWindow(hwnd); w && w->dialogSlots) return (LONG)SetWindowLongPtrA(hwnd, index, value);
     if (index >= 0) {
         unsigned char* bytes = extraBytes(hwnd, index, sizeof(LONG));
         if (!bytes) return 0;

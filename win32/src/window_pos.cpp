@@ -26,13 +26,19 @@ void reorder(Window& w, HWND insertAfter) {
         sib.insert(it + 1, w.handle);
 }
 
-// The parent repaints what the window no longer covers.
+// What the window no longer covers is repainted by whatever shows there now: the parent and its
+// other children, or for a top-level window the other top-level windows beneath it.
 void exposeInParent(Window& w, const RECT& oldRect, const RECT* newRect) {
     Window* p = findWindow(w.parent);
-    if (!p || p->handle == wm().desktop) return;
+    if (!p) return;
     Region r(oldRect);
     if (newRect) r.subtractRect(*newRect);
-    for (const RECT& piece : r.rects()) invalidateInternal(*p, &piece, true);
+    const bool topLevel = p->handle == wm().desktop;
+    for (const RECT& piece : r.rects()) {
+        if (!topLevel) invalidateInternal(*p, &piece, true);
+        // The window itself is hidden or already moved, so it takes no share.
+        invalidateChildren(*p, piece, true, true);
+    }
 }
 
 }  // namespace
@@ -87,12 +93,13 @@ BOOL WINAPI SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int 
         params.rgrc[2] = oldClient;
         OffsetRect(&params.rgrc[2], oldRect.left, oldRect.top);
         params.lppos = &pos;
-        w->rect = newRect;
+        // The window keeps its old rectangle until it has answered: GetWindowRect during the message
+        // gives what rgrc[1] holds.
         SendMessageA(hwnd, WM_NCCALCSIZE, TRUE, (LPARAM)&params);
         if (!shareWindow(hwnd)) return FALSE;
+        w->rect = newRect;
         const RECT& c = params.rgrc[0];
         w->client = RECT{c.left - newRect.left, c.top - newRect.top, c.right - newRect.left, c.bottom - newRect.top};
-        resizeBuffer(*w);
     }
     if (!(flags & SWP_NOZORDER)) reorder(*w, pos.hwndInsertAfter);
     if (flags & SWP_SHOWWINDOW) w->style |= WS_VISIBLE;

@@ -54,21 +54,6 @@ bool isVisible(const Window& w) {
     return true;
 }
 
-void resizeBuffer(Window& w) {
-    int width = std::max<LONG>(0, w.rect.right - w.rect.left);
-    int height = std::max<LONG>(0, w.rect.bottom - w.rect.top);
-    if (w.handle == g_wm.desktop) width = height = 0;  // the screen itself keeps no pixels
-    if (width == w.bufferWidth && height == w.bufferHeight) return;
-    std::vector<COLORREF> pixels((size_t)width * height, WIN32TEST_UNPAINTED);
-    // Keep what overlaps, as the platform keeps the bits of a window that grows or shrinks.
-    for (int y = 0; y < std::min(height, w.bufferHeight); ++y)
-        for (int x = 0; x < std::min(width, w.bufferWidth); ++x)
-            pixels[(size_t)y * width + x] = w.pixels[(size_t)y * w.bufferWidth + x];
-    w.pixels = std::move(pixels);
-    w.bufferWidth = width;
-    w.bufferHeight = height;
-}
-
 }  // namespace win32
 
 using namespace win32;

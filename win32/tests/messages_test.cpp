@@ -141,6 +141,35 @@ TEST_F(MessagesTest, DialogProcedureAnswersThroughTheResultSlot) {
     ReleaseDC(dlg, hdc);
 }
 
+// Windows documents that the slot may read back as a handle to be called through CallWindowProc.
+TEST_F(MessagesTest, DialogProcedureSlotReadsBackAsAHandleForCallWindowProc) {
+    HWND dlg = CreateWindowExA(0, WC_DIALOG, "", WS_POPUP, 0, 0, 20, 20, nullptr, nullptr, module_, nullptr);
+    EXPECT_EQ(GetWindowLongPtrA(dlg, DWLP_DLGPROC), 0) << "no procedure, no handle";
+    SetWindowLongPtrA(dlg, DWLP_DLGPROC, (LONG_PTR)DialogProc);
+    LONG_PTR slot = GetWindowLongPtrA(dlg, DWLP_DLGPROC);
+    ASSERT_NE(slot, 0);
+    EXPECT_NE(slot, (LONG_PTR)DialogProc);
+    EXPECT_EQ(GetWindowLongPtrA(dlg, DWLP_DLGPROC), slot) << "one handle per procedure";
+
+    SetWindowLongPtrA(dlg, DWLP_MSGRESULT, 0);
+    EXPECT_EQ(CallWindowProcA((WNDPROC)slot, dlg, WM_INITDIALOG, 0, 0), 7);
+    EXPECT_EQ(Win32Test_DirectProcedureHandleCalls(), 0);
+    EXPECT_EQ(((WNDPROC)slot)(dlg, WM_INITDIALOG, 0, 0), 0) << "a direct call reaches nothing";
+    EXPECT_EQ(Win32Test_DirectProcedureHandleCalls(), 1);
+
+    // Storing the handle back keeps the procedure; the old value comes back as a handle too.
+    EXPECT_EQ(SetWindowLongPtrA(dlg, DWLP_DLGPROC, slot), slot);
+    EXPECT_EQ(SendMessageA(dlg, WM_USER, 0, 0), 42);
+    EXPECT_EQ(SetWindowLongPtrA(dlg, DWLP_DLGPROC, 0), slot);
+    EXPECT_EQ(SendMessageA(dlg, WM_USER, 0, 0), 0);
+
+    // Other windows' extra bytes are plain data, even at the same offset.
+    Register("Plain", nullptr, nullptr, DLGWINDOWEXTRA);
+    HWND plain = TopLevel(10, 10, WS_POPUP, "Plain");
+    SetWindowLongPtrA(plain, DWLP_DLGPROC, (LONG_PTR)DialogProc);
+    EXPECT_EQ(GetWindowLongPtrA(plain, DWLP_DLGPROC), (LONG_PTR)DialogProc);
+}
+
 TEST_F(MessagesTest, DialogEraseUsesItsOwnColourAnswer) {
     HWND dlg = CreateWindowExA(0, WC_DIALOG, "", WS_POPUP | WS_VISIBLE, 0, 0, 20, 20, nullptr, nullptr, module_, nullptr);
     UpdateWindow(dlg);
@@ -215,4 +244,67 @@ TEST_F(MessagesTest, PostedMessagesWaitForDispatch) {
     EXPECT_EQ(got, (std::vector<UINT>{WM_USER + 1, WM_USER + 2}));
     DestroyWindow(w);
     EXPECT_FALSE(PostMessageA(w, WM_USER, 0, 0));
+}
+
+namespace {
+RECT g_rectDuringCalcSize{};
+RECT g_oldRectInRecord{};
+LRESULT CALLBACK CalcSizeRecorder(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCCALCSIZE && wParam) {
+        GetWindowRect(hwnd, &g_rectDuringCalcSize);
+        g_oldRectInRecord = ((NCCALCSIZE_PARAMS*)lParam)->rgrc[1];
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+}  // namespace
+
+// The record's rectangles are in the parent's client coordinates; the window's own rectangle
+// changes only after the message.
+TEST_F(MessagesTest, CalcSizeSeesTheOldWindowRectangle) {
+    Register("CalcSize", CalcSizeRecorder);
+    HWND parent = CreateWindowExA(0, "Static", "", WS_POPUP | WS_VISIBLE, 100, 50, 200, 100, nullptr, nullptr,
+                                  module_, nullptr);
+    HWND child = Child(parent, "CalcSize", WS_VISIBLE, 10, 20, 60, 30);
+    SetWindowPos(child, nullptr, 0, 0, 60, 10, SWP_NOMOVE | SWP_NOZORDER);
+    RECT screenOld{110, 70, 170, 100}, parentOld{10, 20, 70, 50};
+    EXPECT_TRUE(EqualRect(&g_rectDuringCalcSize, &screenOld));
+    EXPECT_TRUE(EqualRect(&g_oldRectInRecord, &parentOld));
+    RECT now;
+    GetWindowRect(child, &now);
+    EXPECT_EQ(now.bottom, 80);
+}
+
+namespace {
+struct FocusEvent {
+    UINT message;
+    HWND window;
+    HWND other;  // wParam: the window gaining (kill) or losing (set) the focus
+    HWND focusInside;
+    bool operator==(const FocusEvent&) const = default;
+};
+std::vector<FocusEvent> g_focusEvents;
+LRESULT CALLBACK FocusRecorder(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_KILLFOCUS || msg == WM_SETFOCUS) g_focusEvents.push_back({msg, hwnd, (HWND)wParam, GetFocus()});
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+}  // namespace
+
+// WM_KILLFOCUS comes just before the window loses the focus, WM_SETFOCUS just after the new one has it.
+TEST_F(MessagesTest, FocusMessagesComeInOrderAndGetFocusAnswersAsDocumented) {
+    Register("FocusRecorder", FocusRecorder);
+    HWND parent = TopLevel(200, 100, WS_POPUP | WS_VISIBLE, "FocusRecorder");
+    HWND a = Child(parent, "FocusRecorder", WS_VISIBLE, 0, 0, 20, 20);
+    HWND b = Child(parent, "FocusRecorder", WS_VISIBLE, 30, 0, 20, 20);
+    g_focusEvents.clear();
+    EXPECT_EQ(SetFocus(a), nullptr);
+    EXPECT_EQ(SetFocus(b), a);
+    EXPECT_EQ(SetFocus(nullptr), b);
+    const std::vector<FocusEvent> expected = {
+        {WM_SETFOCUS, a, nullptr, a},
+        {WM_KILLFOCUS, a, b, a},
+        {WM_SETFOCUS, b, a, b},
+        {WM_KILLFOCUS, b, nullptr, b},
+    };
+    EXPECT_EQ(g_focusEvents, expected);
+    EXPECT_EQ(GetFocus(), nullptr);
 }

@@ -142,16 +142,20 @@ TEST_F(PaintingTest, ExcludeUpdateRgnLeavesPendingAreasAlone) {
     EXPECT_EQ(Row(w, 0, 0, 6, 0), "...###");
 }
 
+// A hidden window has no place on the screen: what lies where it would be stays as it was.
 TEST_F(PaintingTest, HiddenWindowsDrawNothing) {
+    HWND below = TopLevel(40, 40, WS_POPUP | WS_VISIBLE);
+    Win32Test_FillWindow(below, kSentinel);
     HWND top = TopLevel(40, 40, WS_POPUP);  // not visible
     HWND kid = Child(top, "Static", WS_VISIBLE, 0, 0, 10, 10);
-    Win32Test_FillWindow(kid, kSentinel);
     HDC hdc = GetDC(kid);
     SelectObject(hdc, GetStockObject(BLACK_BRUSH));
     EXPECT_TRUE(PatBlt(hdc, 0, 0, 10, 10, PATCOPY));
     EXPECT_EQ(GetPixel(hdc, 0, 0), CLR_INVALID);
     ReleaseDC(kid, hdc);
-    EXPECT_EQ(Win32Test_GetPixel(kid, 0, 0), kSentinel);
+    EXPECT_EQ(Win32Test_GetPixel(below, 0, 0), kSentinel);
+    Win32Test_FillWindow(kid, 0);  // nor does the test's own fill reach the screen
+    EXPECT_EQ(Win32Test_GetPixel(below, 5, 5), kSentinel);
 }
 
 TEST_F(PaintingTest, ClipChildrenLeavesChildAreasOut) {
@@ -316,43 +320,149 @@ TEST_F(PaintingTest, BeginPaintHidesTheWindowsCaretUntilEndPaint) {
 }
 
 TEST_F(PaintingTest, ChildShowsOnlyInsideItsParentsClientArea) {
-    HWND top = TopLevel(20, 10, WS_POPUP | WS_VISIBLE | WS_BORDER);  // client 18 x 8
-    HWND kid = Child(top, "Static", WS_VISIBLE, 14, 5, 10, 10);
-    Win32Test_FillWindow(kid, kSentinel);
+    HWND top = TopLevel(20, 10, WS_POPUP | WS_VISIBLE | WS_BORDER);  // client (1, 1)-(19, 9)
+    HWND kid = Child(top, "Static", WS_VISIBLE, 14, 5, 10, 10);      // at (15, 6) of the top window
+    Win32Test_FillWindow(top, kSentinel);
     HDC hdc = GetDC(kid);
     SelectObject(hdc, GetStockObject(BLACK_BRUSH));
     PatBlt(hdc, 0, 0, 10, 10, PATCOPY);
     ReleaseDC(kid, hdc);
-    EXPECT_EQ(Row(kid, 0, 0, 6, 0), "####..");
-    EXPECT_EQ(Row(kid, 2, 0, 6, 0), "####..");
-    EXPECT_EQ(Row(kid, 3, 0, 6, 0), "......");
+    EXPECT_EQ(Row(top, 6, 13, 20, 0), "..####.");
+    EXPECT_EQ(Row(top, 8, 13, 20, 0), "..####.");
+    EXPECT_EQ(Row(top, 9, 13, 20, 0), ".......") << "the frame row stays the parent's";
+    EXPECT_EQ(Row(kid, 0, 0, 5, 0), "####.") << "the child's pixels read the screen: the parent's frame";
 }
 
-TEST_F(PaintingTest, CompositeShowsChildrenOverTheParentInZOrder) {
-    HWND top = TopLevel(6, 2, WS_POPUP | WS_VISIBLE);
-    HWND first = Child(top, "Static", WS_VISIBLE, 1, 0, 2, 2);
-    HWND second = Child(top, "Static", WS_VISIBLE, 2, 0, 3, 2);  // below the first
-    HWND hidden = Child(top, "Static", 0, 5, 0, 1, 2);
-    Win32Test_FillWindow(top, 0x000001);
-    Win32Test_FillWindow(first, 0x000002);
-    Win32Test_FillWindow(second, 0x000003);
-    Win32Test_SetPixel(first, 0, 1, WIN32TEST_UNPAINTED);  // shows the parent in the second row
-    Win32Test_FillWindow(hidden, 0x000004);
-    std::string path = testing::TempDir() + "composite-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + ".bmp";
-    ASSERT_TRUE(Win32Test_SaveCompositeBitmap(top, path.c_str()));
-    FILE* f = std::fopen(path.c_str(), "rb");
-    ASSERT_NE(f, nullptr);
-    // Rows of 6 pixels pad to 20 bytes and are stored bottom-up.
-    std::vector<unsigned char> bytes(40);
-    std::fseek(f, 54, SEEK_SET);
-    ASSERT_EQ(std::fread(bytes.data(), 1, 40, f), 40u);
-    std::fclose(f);
-    std::remove(path.c_str());
-    auto reds = [&](int stored) {
-        std::string s;
-        for (int x = 0; x < 6; ++x) s += (char)('0' + bytes[(size_t)stored * 20 + (size_t)x * 3 + 2]);
-        return s;
+// One screen: a later drawing wins unless the window tree clips it. A sibling lower in the z-order
+// stays out of the one above it only with WS_CLIPSIBLINGS.
+TEST_F(PaintingTest, ScreenShowsWhatWasDrawnLastWhereTheTreeAllowsIt) {
+    struct Case {
+        const char* name;
+        DWORD secondStyle;
+        const char* topRow;
     };
-    EXPECT_EQ(reds(1), "122331");  // the top row
-    EXPECT_EQ(reds(0), "112331");
+    const Case cases[] = {
+        {"without WS_CLIPSIBLINGS the lower sibling paints over", 0, "123331"},
+        {"with WS_CLIPSIBLINGS it stays below", WS_CLIPSIBLINGS, "122331"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        HWND top = TopLevel(6, 2, WS_POPUP | WS_VISIBLE);
+        HWND first = Child(top, "Static", WS_VISIBLE, 1, 0, 2, 2);
+        HWND second = Child(top, "Static", WS_VISIBLE | c.secondStyle, 2, 0, 3, 2);  // below the first
+        HWND hidden = Child(top, "Static", 0, 5, 0, 1, 2);
+        Win32Test_FillWindow(top, 0x000001);
+        Win32Test_FillWindow(first, 0x000002);
+        Win32Test_FillWindow(second, 0x000003);
+        Win32Test_FillWindow(hidden, 0x000004);
+        std::string path = testing::TempDir() + "screen-" +
+                           std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + ".bmp";
+        ASSERT_TRUE(Win32Test_SaveCompositeBitmap(top, path.c_str()));
+        FILE* f = std::fopen(path.c_str(), "rb");
+        ASSERT_NE(f, nullptr);
+        // Rows of 6 pixels pad to 20 bytes and are stored bottom-up.
+        std::vector<unsigned char> bytes(40);
+        std::fseek(f, 54, SEEK_SET);
+        ASSERT_EQ(std::fread(bytes.data(), 1, 40, f), 40u);
+        std::fclose(f);
+        std::remove(path.c_str());
+        std::string row;
+        for (int x = 0; x < 6; ++x) row += (char)('0' + bytes[20 + (size_t)x * 3 + 2]);
+        EXPECT_EQ(row, c.topRow);
+        EXPECT_EQ(Win32Test_GetPixel(first, 1, 0), (COLORREF)(c.secondStyle ? 2 : 3)) << "a window reads the screen";
+        DestroyWindow(top);
+    }
+}
+
+// Top-level windows always clip one another: the one below cannot draw over the one above.
+TEST_F(PaintingTest, TopLevelWindowsClipEachOther) {
+    HWND below = CreateWindowExA(0, "Static", "", WS_POPUP | WS_VISIBLE, 0, 0, 10, 4, nullptr, nullptr, module_,
+                                 nullptr);
+    HWND above = CreateWindowExA(0, "Static", "", WS_POPUP | WS_VISIBLE, 5, 0, 10, 4, nullptr, nullptr, module_,
+                                 nullptr);
+    Win32Test_FillWindow(above, kSentinel);
+    HDC hdc = GetDC(below);
+    SelectObject(hdc, GetStockObject(BLACK_BRUSH));
+    PatBlt(hdc, 0, 0, 10, 4, PATCOPY);
+    ReleaseDC(below, hdc);
+    EXPECT_EQ(Row(below, 1, 0, 10, 0), "#####.....");
+    EXPECT_EQ(Row(above, 1, 0, 10, 0), "..........");
+    // Once the upper one is gone, the lower one's repaint covers the whole of it.
+    DestroyWindow(above);
+    InvalidateRect(below, nullptr, TRUE);
+    hdc = GetDC(below);
+    SelectObject(hdc, GetStockObject(BLACK_BRUSH));
+    PatBlt(hdc, 0, 0, 10, 4, PATCOPY);
+    ReleaseDC(below, hdc);
+    EXPECT_EQ(Row(below, 1, 0, 10, 0), "##########");
+}
+
+namespace {
+// The update rectangle of a window as text, "-" when it has nothing to paint.
+std::string UpdateOf(HWND w) {
+    RECT r;
+    if (!GetUpdateRect(w, &r, FALSE)) return "-";
+    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+           std::to_string(r.bottom);
+}
+}  // namespace
+
+// A parent that does not clip its children paints over them, so invalidating it invalidates the
+// part of each child beneath, and so on down; WS_CLIPCHILDREN and RDW_NOCHILDREN keep them out.
+TEST_F(PaintingTest, InvalidatingAParentInvalidatesTheChildrenItPaintsOver) {
+    struct Case {
+        const char* name;
+        DWORD parentStyle;
+        bool redrawNoChildren;
+        const char* kid;
+        const char* grandchild;
+        const char* far;
+    };
+    const Case cases[] = {
+        {"no clipping: the overlapped parts", 0, false, "0,0,5,6", "0,0,3,4", "-"},
+        {"WS_CLIPCHILDREN", WS_CLIPCHILDREN, false, "-", "-", "-"},
+        {"RDW_NOCHILDREN", 0, true, "-", "-", "-"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        HWND top = TopLevel(100, 50, WS_POPUP | WS_VISIBLE | c.parentStyle);
+        HWND kid = Child(top, "Static", WS_VISIBLE, 10, 10, 20, 20);
+        HWND grandchild = Child(kid, "Static", WS_VISIBLE, 2, 2, 5, 5);
+        HWND far = Child(top, "Static", WS_VISIBLE, 60, 10, 20, 20);
+        UpdateWindow(top);
+        ASSERT_EQ(UpdateOf(kid), "-");
+        RECT r{0, 0, 15, 16};
+        if (c.redrawNoChildren)
+            RedrawWindow(top, &r, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_NOCHILDREN);
+        else
+            InvalidateRect(top, &r, TRUE);
+        EXPECT_EQ(UpdateOf(top), "0,0,15,16");
+        EXPECT_EQ(UpdateOf(kid), c.kid);
+        EXPECT_EQ(UpdateOf(grandchild), c.grandchild);
+        EXPECT_EQ(UpdateOf(far), c.far);
+        if (*c.kid != '-') {
+            EXPECT_TRUE(Win32Test_UpdateNeedsErase(kid));
+        }
+        DestroyWindow(top);
+    }
+}
+
+// What a hidden or moved window uncovers is repainted by the windows that show there now,
+// top-level windows beneath included.
+TEST_F(PaintingTest, UncoveredAreasAreRepaintedByWhatLiesBeneath) {
+    HWND below = TopLevel(100, 50);
+    HWND kid = Child(below, "Static", WS_VISIBLE, 0, 0, 40, 40);
+    HWND above = CreateWindowExA(0, "Static", "", WS_POPUP | WS_VISIBLE, 20, 10, 30, 20, nullptr, nullptr,
+                                 module_, nullptr);
+    UpdateWindow(below);
+    UpdateWindow(above);
+    ASSERT_EQ(UpdateOf(below), "-");
+    ShowWindow(above, SW_HIDE);
+    EXPECT_EQ(UpdateOf(below), "20,10,50,30");
+    EXPECT_EQ(UpdateOf(kid), "20,10,40,30");
+    UpdateWindow(below);
+    ShowWindow(above, SW_SHOW);
+    UpdateWindow(above);
+    MoveWindow(above, 30, 10, 30, 20, TRUE);
+    EXPECT_EQ(UpdateOf(below), "20,10,30,30") << "only the strip the move uncovered";
 }

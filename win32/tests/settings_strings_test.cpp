@@ -9,7 +9,11 @@ TEST_F(SettingsTest, DefaultsAndOverrides) {
     Win32Test_SetSysColor(COLOR_BTNFACE, 0x808080);
     EXPECT_EQ(GetSysColor(COLOR_BTNFACE), (DWORD)0x808080);
     EXPECT_EQ(GetSystemMetrics(SM_CXDLGFRAME), 3);
-    EXPECT_EQ(GetSystemMetrics(SM_CXHSCROLL), 16);
+    // Bar thickness and arrow size are separate settings and differ by default.
+    const struct {
+        int index, value;
+    } scroll[] = {{SM_CXVSCROLL, 16}, {SM_CYHSCROLL, 16}, {SM_CYVSCROLL, 14}, {SM_CXHSCROLL, 14}};
+    for (const auto& m : scroll) EXPECT_EQ(GetSystemMetrics(m.index), m.value) << "metric " << m.index;
     Win32Test_SetSystemMetric(SM_DBCSENABLED, 1);
     EXPECT_EQ(GetSystemMetrics(SM_DBCSENABLED), 1);
     EXPECT_EQ(GetVersion() & 0x80000000u, 0u);  // NT 3.51

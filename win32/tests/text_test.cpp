@@ -138,3 +138,52 @@ TEST_F(TextTest, ExtTextOutClippedStaysInItsRectangle) {
     ExtTextOutA(hdc_, 0, 0, ETO_CLIPPED, &r, "AB", 2, nullptr);
     EXPECT_EQ(Row(w_, 2, 0, 8), "piii....");
 }
+
+// A created font has a metric of its own, so a missing or unrestored selection shows in the output.
+TEST_F(TextTest, CreatedFontsHaveTheirOwnMetric) {
+    struct Case {
+        const char* name;
+        LONG height, width;
+        int cellWidth, cellHeight, ascent;
+    };
+    const Case cases[] = {
+        {"stock metric when unspecified", 0, 0, 6, 13, 10},
+        {"height in character units", -16, 0, 7, 16, 12},
+        {"explicit width", 20, 9, 9, 20, 15},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        LOGFONTA lf{};
+        lf.lfHeight = c.height;
+        lf.lfWidth = c.width;
+        HFONT font = CreateFontIndirectA(&lf);
+        ASSERT_NE(font, nullptr);
+        HGDIOBJ old = SelectObject(hdc_, font);
+        SIZE size{};
+        ASSERT_TRUE(GetTextExtentPoint32A(hdc_, "abc", 3, &size));
+        EXPECT_EQ(size.cx, 3 * c.cellWidth);
+        EXPECT_EQ(size.cy, c.cellHeight);
+        TEXTMETRICA tm{};
+        ASSERT_TRUE(GetTextMetricsA(hdc_, &tm));
+        EXPECT_EQ(tm.tmHeight, c.cellHeight);
+        EXPECT_EQ(tm.tmAscent, c.ascent);
+        EXPECT_EQ(tm.tmAveCharWidth, c.cellWidth);
+
+        // One glyph: ink from column 1 to width - 2 and row 2 to ascent - 1, on an opaque cell.
+        Win32Test_FillWindow(w_, kSentinel);
+        TextOutA(hdc_, 0, 0, "A", 1);
+        EXPECT_EQ(Row(w_, 4, 0, c.cellWidth + 1), "p" + std::string(c.cellWidth - 2, 'i') + "p.");
+        EXPECT_EQ(Row(w_, c.ascent - 1, 1, 2), "i");
+        EXPECT_EQ(Row(w_, c.ascent, 1, 2), "p");
+        EXPECT_EQ(Row(w_, c.cellHeight - 1, 0, 1), "p");
+        EXPECT_EQ(Row(w_, c.cellHeight, 0, 1), ".");
+
+        // DrawText centres a single line by the font's height.
+        Win32Test_FillWindow(w_, kSentinel);
+        RECT r{0, 0, 100, 40};
+        EXPECT_EQ(DrawTextA(hdc_, "A", 1, &r, DT_SINGLELINE | DT_VCENTER), (40 - c.cellHeight) / 2 + c.cellHeight);
+        EXPECT_EQ(Row(w_, (40 - c.cellHeight) / 2 + 2, 0, 2), "pi");
+        SelectObject(hdc_, old);
+        DeleteObject(font);
+    }
+}

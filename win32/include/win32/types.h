@@ -6,11 +6,20 @@
 #include <stdint.h>
 #include <string.h>
 
-/* The calling-convention keywords mean nothing on 64-bit Linux, where every call is cdecl-like. */
+/* The calling-convention keywords mean nothing on 64-bit Linux, where every call is cdecl-like. A
+ * 32-bit build follows the platform's convention (the callee removes its arguments), so that code
+ * built for the platform can call the stand-in and be called back by it. */
+#if defined(__i386__)
+#define WINAPI __attribute__((stdcall))
+#define CALLBACK __attribute__((stdcall))
+#define APIENTRY __attribute__((stdcall))
+#define WINAPIV __attribute__((cdecl))
+#else
 #define WINAPI
 #define CALLBACK
 #define APIENTRY
 #define WINAPIV
+#endif
 #define CONST const
 #define VOID void
 
