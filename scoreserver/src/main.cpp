@@ -1,6 +1,7 @@
 // wtrq-scores: the score server of wtrq, its page and its JSON list.
 #include <asio.hpp>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -32,6 +33,8 @@ std::unique_ptr<scores::ScoreStore> openStore(const scores::ServerOptions& optio
 }  // namespace
 
 int main(int argc, char** argv) {
+  // A reader of our output that went away (a closed log pipe) must not end the server.
+  std::signal(SIGPIPE, SIG_IGN);
   scores::ServerOptions options;
   try {
     options = scores::parseServerOptions(std::vector<std::string>(argv + 1, argv + argc),
