@@ -35,6 +35,7 @@ class Server {
 
   asio::io_context& io_;
   asio::ip::tcp::acceptor acceptor_;
+  asio::steady_timer retry_;
   RequestHandler& handler_;
   ServerLimits limits_;
   unsigned short port_ = 0;

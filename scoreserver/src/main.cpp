@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <sys/resource.h>
 
 #include "PostgresScoreStore.h"
 #include "RequestHandler.h"
@@ -35,6 +36,12 @@ std::unique_ptr<scores::ScoreStore> openStore(const scores::ServerOptions& optio
 int main(int argc, char** argv) {
   // A reader of our output that went away (a closed log pipe) must not end the server.
   std::signal(SIGPIPE, SIG_IGN);
+  // Each client takes a descriptor; the usual soft limit of 1024 is below the default cap.
+  rlimit files{};
+  if (getrlimit(RLIMIT_NOFILE, &files) == 0 && files.rlim_cur < files.rlim_max) {
+    files.rlim_cur = files.rlim_max;
+    setrlimit(RLIMIT_NOFILE, &files);
+  }
   scores::ServerOptions options;
   try {
     options = scores::parseServerOptions(std::vector<std::string>(argv + 1, argv + argc),

@@ -17,6 +17,7 @@
 namespace scores {
 namespace {
 
+using testing::HeldConnection;
 using testing::ServerProcess;
 using testing::TempFolder;
 
@@ -102,6 +103,23 @@ TEST(ServerCrash, PostgresKeepsEveryAnsweredScore) {
   PostgresDatabase database(server);
   std::string conninfo = database.conninfo();
   killWhileSubmitting({{"--postgres", conninfo}, [conninfo] { return std::make_unique<PostgresScoreStore>(conninfo); }});
+}
+
+// Out of descriptors, the server keeps going and serves again once clients leave.
+TEST(ServerProcess, OutOfDescriptorsIsSurvived) {
+  TempFolder folder;
+  std::string file = (folder.path() / "scores.db").string();
+  ServerProcess server(WTRQ_SCORES_PROGRAM, {"--db", file, "--request-timeout-ms", "60000"},
+                       {"/usr/bin/prlimit", "--nofile=24:24"});
+  std::vector<std::unique_ptr<HeldConnection>> held;
+  for (int i = 0; i < 40; ++i) held.push_back(std::make_unique<HeldConnection>(server.port()));
+  // Every descriptor the server may have is in use: this one waits unanswered.
+  EXPECT_EQ(testing::talk(server.port(), gameLine("waiting", 1), std::chrono::milliseconds(300)), "");
+  held.clear();
+  EXPECT_EQ(testing::talk(server.port(), gameLine("later", 2)).substr(0, 7), "later|2");
+  server.signal(SIGTERM);
+  int status = server.wait();
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
 }  // namespace

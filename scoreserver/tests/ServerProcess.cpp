@@ -9,10 +9,12 @@
 
 namespace scores::testing {
 
-ServerProcess::ServerProcess(const std::string& program, const std::vector<std::string>& options) {
+ServerProcess::ServerProcess(const std::string& program, const std::vector<std::string>& options,
+                             const std::vector<std::string>& launcher) {
   int pipeEnds[2];
   if (::pipe(pipeEnds) != 0) throw std::runtime_error("pipe failed");
-  std::vector<std::string> arguments{program, "--listen", "127.0.0.1:0"};
+  std::vector<std::string> arguments = launcher;
+  arguments.insert(arguments.end(), {program, "--listen", "127.0.0.1:0"});
   arguments.insert(arguments.end(), options.begin(), options.end());
   pid_ = ::fork();
   if (pid_ < 0) throw std::runtime_error("fork failed");
@@ -23,7 +25,7 @@ ServerProcess::ServerProcess(const std::string& program, const std::vector<std::
     std::vector<char*> argv;
     for (std::string& argument : arguments) argv.push_back(argument.data());
     argv.push_back(nullptr);
-    ::execv(program.c_str(), argv.data());
+    ::execv(argv[0], argv.data());
     ::_exit(127);
   }
   ::close(pipeEnds[1]);

@@ -11,7 +11,9 @@ class ServerProcess {
  public:
   // Starts the program with "--listen 127.0.0.1:0" and the given options, and waits for
   // the line that names the port it got; throws if it ends first.
-  ServerProcess(const std::string& program, const std::vector<std::string>& options);
+  // A launcher (such as prlimit and its options) runs the program when given.
+  ServerProcess(const std::string& program, const std::vector<std::string>& options,
+                const std::vector<std::string>& launcher = {});
   ~ServerProcess();
 
   unsigned short port() const { return port_; }
