@@ -11,6 +11,9 @@ Server::Server(asio::io_context& io, const asio::ip::tcp::endpoint& endpoint, Re
     : io_(io), acceptor_(io), retry_(io), handler_(handler), limits_(limits) {
   acceptor_.open(endpoint.protocol());
   acceptor_.set_option(asio::ip::tcp::acceptor::reuse_address(true));
+  if (limits.shareAddress) {
+    acceptor_.set_option(asio::detail::socket_option::boolean<SOL_SOCKET, SO_REUSEPORT>(true));
+  }
   acceptor_.bind(endpoint);
   acceptor_.listen(asio::socket_base::max_listen_connections);
   port_ = acceptor_.local_endpoint().port();
