@@ -31,12 +31,18 @@ class PostgresDatabase {
   }
   ~PostgresDatabase() { run("DROP DATABASE IF EXISTS " + name_ + " WITH (FORCE)"); }
   std::string conninfo() const { return server_ + " dbname=" + name_; }
+  // Ends every other session on the database, as a server restart would.
+  void dropSessions() {
+    run("SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE datname = '" + name_ +
+            "' AND pid <> pg_backend_pid()",
+        PGRES_TUPLES_OK);
+  }
 
  private:
-  void run(const std::string& sql) {
+  void run(const std::string& sql, ExecStatusType expected = PGRES_COMMAND_OK) {
     PGconn* connection = PQconnectdb(server_.c_str());
     PGresult* result = PQexec(connection, sql.c_str());
-    bool ok = PQresultStatus(result) == PGRES_COMMAND_OK;
+    bool ok = PQresultStatus(result) == expected;
     std::string message = PQerrorMessage(connection);
     PQclear(result);
     PQfinish(connection);
@@ -103,6 +109,22 @@ TEST(ServerCrash, PostgresKeepsEveryAnsweredScore) {
   PostgresDatabase database(server);
   std::string conninfo = database.conninfo();
   killWhileSubmitting({{"--postgres", conninfo}, [conninfo] { return std::make_unique<PostgresScoreStore>(conninfo); }});
+}
+
+TEST(PostgresStore, OpensItsSessionAgainAfterTheServerDroppedIt) {
+  const char* server = std::getenv("WTRQ_TEST_POSTGRES");
+  if (!server) GTEST_SKIP() << "WTRQ_TEST_POSTGRES names no PostgreSQL server";
+  PostgresDatabase database(server);
+  PostgresScoreStore store(database.conninfo());
+  store.addAll({{"before", 1}});
+  database.dropSessions();
+  // The statement that finds the session gone fails: that score is not claimed as stored.
+  EXPECT_THROW(store.addAll({{"lost", 2}}), StoreError);
+  store.addAll({{"after", 3}});
+  auto rows = store.ranked(0, 10);
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[0].name, "after");
+  EXPECT_EQ(rows[1].name, "before");
 }
 
 // Out of descriptors, the server keeps going and serves again once clients leave.
