@@ -96,7 +96,9 @@ int main(int argc, char** argv) {
     for (std::size_t i = 1; i < loops.size(); ++i) running.emplace_back([&loop = *loops[i]] { loop.run(); });
     loops.front()->run();
     for (std::thread& thread : running) thread.join();
-    std::printf("wtrq-scores: stopped\n");
+    scores::ScoreKeeper::Tally tally = keeper.tally();
+    std::printf("wtrq-scores: stopped; %llu scores stored in %llu commits\n",
+                static_cast<unsigned long long>(tally.scores), static_cast<unsigned long long>(tally.commits));
   } catch (const std::exception& error) {
     std::fprintf(stderr, "wtrq-scores: %s\n", error.what());
     return 1;

@@ -87,6 +87,8 @@ TEST(ScoreKeeper, SubmissionsDuringACommitShareTheNextAndAreAnsweredAfterIt) {
                                                  "answer d"}));
   // The list answered with is the one after the commit.
   EXPECT_EQ(keeper.best()->size(), 4u);
+  EXPECT_EQ(keeper.tally().scores, 4u);
+  EXPECT_EQ(keeper.tally().commits, 2u);
 }
 
 TEST(ScoreKeeper, FailedCommitIsNotReportedAsStored) {
@@ -99,6 +101,7 @@ TEST(ScoreKeeper, FailedCommitIsNotReportedAsStored) {
   store.waitForLogSize(2);
   EXPECT_EQ(store.log, (std::vector<std::string>{"commit a failed", "refuse a"}));
   EXPECT_TRUE(keeper.best()->empty());
+  EXPECT_EQ(keeper.tally().commits, 0u);
 
   // The keeper goes on: the next submission is stored.
   keeper.submit({"b", 2}, [&store](bool stored) { store.note(stored ? "answer b" : "refuse b"); });
