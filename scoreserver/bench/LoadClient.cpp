@@ -17,6 +17,7 @@ struct Run {
   std::size_t next = 0;
   LoadResult result;
   std::chrono::steady_clock::time_point stopAt;
+  bool stopped = false;
 
   explicit Run(const LoadPlan& p) : plan(p) {}
 };
@@ -26,7 +27,9 @@ class Client : public std::enable_shared_from_this<Client> {
   explicit Client(Run& run) : run_(run), socket_(run.io), timer_(run.io) {}
 
   void startNext() {
-    if (run_.next >= run_.plan.requests || std::chrono::steady_clock::now() >= run_.stopAt) return;
+    if (run_.stopped || run_.next >= run_.plan.requests || std::chrono::steady_clock::now() >= run_.stopAt) {
+      return;
+    }
     index_ = run_.next++;
     request_ = run_.plan.request(index_);
     reply_.clear();
@@ -68,6 +71,7 @@ class Client : public std::enable_shared_from_this<Client> {
     socket_.close(ignored);
     if (failure.empty()) {
       run_.result.answered.push_back(index_);
+      if (run_.plan.onAnswered && !run_.plan.onAnswered(run_.result.answered.size())) run_.stopped = true;
     } else {
       if (run_.result.failed++ == 0) run_.result.firstFailure = failure;
     }
@@ -114,9 +118,8 @@ LoadResult runLoad(const LoadPlan& plan) {
   while (!run.io.stopped()) {
     handled = run.io.run_one();
     if (!handled) break;
-    if (run.result.answered.size() + run.result.failed >= run.next && run.next >= plan.requests) break;
-    if (std::chrono::steady_clock::now() >= run.stopAt &&
-        run.result.answered.size() + run.result.failed >= run.next) {
+    bool allBack = run.result.answered.size() + run.result.failed >= run.next;
+    if (allBack && (run.next >= plan.requests || run.stopped || std::chrono::steady_clock::now() >= run.stopAt)) {
       break;
     }
   }

@@ -18,6 +18,8 @@ struct LoadPlan {
   std::chrono::milliseconds requestTimeout{10000};
   // The bytes client request number i sends.
   std::function<std::string(std::size_t index)> request;
+  // Told after every answer how many have arrived so far; false starts no further requests.
+  std::function<bool(std::size_t answered)> onAnswered;
 };
 
 struct LoadResult {

@@ -52,23 +52,36 @@ PostgresScoreStore::PostgresScoreStore(const std::string& conninfo) {
     throw StoreError("cannot connect to the PostgreSQL score database: " + message);
   }
   try {
-    command("SET client_min_messages = warning");
-    command("CREATE TABLE IF NOT EXISTS scores ("
-            " id BIGSERIAL PRIMARY KEY,"
-            " name TEXT NOT NULL,"
-            " score BIGINT NOT NULL,"
-            " submitted TIMESTAMPTZ NOT NULL DEFAULT now())");
-    command("CREATE INDEX IF NOT EXISTS scores_by_rank ON scores (score DESC, id)");
-    // unnest keeps the array order, so ids follow the order the scores arrived in.
-    prepare("add_all",
-            "INSERT INTO scores (name, score) SELECT * FROM unnest($1::text[], $2::bigint[])", 2);
-    prepare("ranked", "SELECT name, score FROM scores ORDER BY score DESC, id LIMIT $1 OFFSET $2", 2);
-    prepare("count", "SELECT count(*) FROM scores", 0);
+    setUp();
   } catch (...) {
     PQfinish(connection_);
     connection_ = nullptr;
     throw;
   }
+}
+
+void PostgresScoreStore::setUp() {
+  command("SET client_min_messages = warning");
+  command("CREATE TABLE IF NOT EXISTS scores ("
+        " id BIGSERIAL PRIMARY KEY,"
+        " name TEXT NOT NULL,"
+        " score BIGINT NOT NULL,"
+        " submitted TIMESTAMPTZ NOT NULL DEFAULT now())");
+  command("CREATE INDEX IF NOT EXISTS scores_by_rank ON scores (score DESC, id)");
+  // unnest keeps the array order, so ids follow the order the scores arrived in.
+  prepare("add_all",
+        "INSERT INTO scores (name, score) SELECT * FROM unnest($1::text[], $2::bigint[])", 2);
+  prepare("ranked", "SELECT name, score FROM scores ORDER BY score DESC, id LIMIT $1 OFFSET $2", 2);
+  prepare("count", "SELECT count(*) FROM scores", 0);
+}
+
+void PostgresScoreStore::reconnectIfLost() {
+  if (PQstatus(connection_) == CONNECTION_OK) return;
+  PQreset(connection_);
+  if (PQstatus(connection_) != CONNECTION_OK) {
+    throw StoreError(std::string("PostgreSQL score database: reconnecting: ") + PQerrorMessage(connection_));
+  }
+  setUp();  // prepared statements belong to the old session
 }
 
 PostgresScoreStore::~PostgresScoreStore() { PQfinish(connection_); }
@@ -89,6 +102,7 @@ void PostgresScoreStore::prepare(const char* name, const char* sql, int paramete
 
 void PostgresScoreStore::addAll(const std::vector<ScoreEntry>& entries) {
   if (entries.empty()) return;
+  reconnectIfLost();
   std::string names = textArray(entries);
   std::string numbers = numberArray(entries);
   const char* values[] = {names.c_str(), numbers.c_str()};
@@ -100,6 +114,7 @@ void PostgresScoreStore::addAll(const std::vector<ScoreEntry>& entries) {
 }
 
 std::vector<ScoreEntry> PostgresScoreStore::ranked(std::int64_t offset, std::int64_t limit) {
+  reconnectIfLost();
   std::string limitText = std::to_string(limit);
   std::string offsetText = std::to_string(offset);
   const char* values[] = {limitText.c_str(), offsetText.c_str()};
@@ -118,6 +133,7 @@ std::vector<ScoreEntry> PostgresScoreStore::ranked(std::int64_t offset, std::int
 }
 
 std::int64_t PostgresScoreStore::count() {
+  reconnectIfLost();
   Result result(PQexecPrepared(connection_, "count", 0, nullptr, nullptr, nullptr, 0));
   if (PQresultStatus(result.get()) != PGRES_TUPLES_OK) {
     throw StoreError(std::string("PostgreSQL score database: count: ") + PQerrorMessage(connection_));

@@ -22,6 +22,10 @@ class PostgresScoreStore : public ScoreStore {
   std::int64_t count() override;
 
  private:
+  void setUp();
+  // A connection the server dropped (a restart, an administrator) is opened again before
+  // the next statement; the statement that found it dropped has already failed.
+  void reconnectIfLost();
   void command(const char* sql);
   void prepare(const char* name, const char* sql, int parameters);
 

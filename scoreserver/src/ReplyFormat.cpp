@@ -40,13 +40,22 @@ void appendJsonString(std::string& out, std::string_view text) {
   out.push_back('"');
 }
 
+// The game splits its reply at "&", "|" and "!" and reads "+" as a space. Names stored
+// through this server never hold anything but letters, digits and spaces; a row put in by
+// other means must still not break the list apart.
+char gameNameChar(char c) {
+  if (c == ' ') return '+';
+  bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+  return plain ? c : '_';
+}
+
 }  // namespace
 
 std::string bareList(const std::vector<ScoreEntry>& rows) {
   std::string out;
   for (std::size_t i = 0; i < rows.size(); ++i) {
     if (i) out.push_back('&');
-    for (char c : rows[i].name) out.push_back(c == ' ' ? '+' : c);
+    for (char c : rows[i].name) out.push_back(gameNameChar(c));
     out.push_back('|');
     out += std::to_string(rows[i].score);
   }

@@ -40,6 +40,11 @@ std::shared_ptr<const std::vector<ScoreEntry>> ScoreKeeper::best() const {
   return best_;
 }
 
+ScoreKeeper::Tally ScoreKeeper::tally() const {
+  std::lock_guard lock(mutex_);
+  return tally_;
+}
+
 void ScoreKeeper::refreshBest() {
   auto rows = std::make_shared<const std::vector<ScoreEntry>>(store_->ranked(0, bestCount));
   std::lock_guard lock(mutex_);
@@ -69,6 +74,11 @@ void ScoreKeeper::run() {
         std::fprintf(stderr, "wtrq-scores: %zu scores not stored: %s\n", entries.size(), error.what());
       }
       if (stored) {
+        {
+          std::lock_guard lock(mutex_);
+          tally_.scores += entries.size();
+          ++tally_.commits;
+        }
         try {
           refreshBest();
         } catch (const std::exception& error) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <condition_variable>
+#include <cstdint>
 #include <cstddef>
 #include <functional>
 #include <memory>
@@ -33,6 +34,13 @@ class ScoreKeeper {
   // The best scores as of the last commit; never blocks on the store.
   std::shared_ptr<const std::vector<ScoreEntry>> best() const;
 
+  struct Tally {
+    std::uint64_t scores = 0;
+    std::uint64_t commits = 0;
+  };
+  // Scores stored and the transactions they took, since the start.
+  Tally tally() const;
+
  private:
   struct Pending {
     ScoreEntry entry;
@@ -49,6 +57,7 @@ class ScoreKeeper {
   std::vector<Job> jobs_;
   bool stopping_ = false;
   std::shared_ptr<const std::vector<ScoreEntry>> best_;
+  Tally tally_;
   std::thread thread_;
 };
 

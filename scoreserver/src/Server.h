@@ -16,6 +16,9 @@ struct ServerLimits {
   ConnectionLimits connection;
   // Beyond this, new clients wait in the listen queue until a connection ends.
   std::size_t maxConnections = 1024;
+  // Lets several servers, one per thread, listen on the same address; the system spreads
+  // new connections over them.
+  bool shareAddress = false;
 };
 
 class Server {
@@ -35,6 +38,7 @@ class Server {
 
   asio::io_context& io_;
   asio::ip::tcp::acceptor acceptor_;
+  asio::steady_timer retry_;
   RequestHandler& handler_;
   ServerLimits limits_;
   unsigned short port_ = 0;

@@ -70,6 +70,8 @@ ServerOptions parseServerOptions(const std::vector<std::string>& arguments,
       options.maxConnections = static_cast<std::size_t>(number(option, value(), 1, 1'000'000));
     } else if (option == "--request-timeout-ms") {
       options.requestTimeout = std::chrono::milliseconds(number(option, value(), 1, 3'600'000));
+    } else if (option == "--threads") {
+      options.threads = static_cast<unsigned>(number(option, value(), 1, 64));
     } else if (option == "--help" || option == "-h") {
       options.help = true;
     } else {
@@ -88,6 +90,7 @@ ServerOptions parseServerOptions(const std::vector<std::string>& arguments,
 const char* serverUsage() {
   return "usage: wtrq-scores [--listen ADDR:PORT] [--db FILE | --postgres CONNINFO]\n"
          "                   [--sync full|normal] [--max-connections N] [--request-timeout-ms MS]\n"
+         "                   [--threads N]\n"
          "  --listen ADDR:PORT     where to accept clients (default 127.0.0.1:8642)\n"
          "  --db FILE              SQLite database (default $XDG_DATA_HOME/wtrq-scores/scores.db)\n"
          "  --postgres CONNINFO    keep the scores in PostgreSQL instead, e.g. \"dbname=wtrq\"\n"
@@ -95,6 +98,7 @@ const char* serverUsage() {
          "                         it to the system (normal: safe when the server dies, not on power loss)\n"
          "  --max-connections N    clients served at once; more wait to be accepted (default 1024)\n"
          "  --request-timeout-ms MS  time a client has to send its request (default 5000)\n"
+         "  --threads N            network threads (default: one per processor, at most 4)\n"
          "The game's line and the score page are served at /teamweb/wtrq/.\n";
 }
 

@@ -1,10 +1,15 @@
 // wtrq-scores: the score server of wtrq, its page and its JSON list.
 #include <asio.hpp>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <sys/resource.h>
+#include <thread>
+#include <vector>
 
 #include "PostgresScoreStore.h"
 #include "RequestHandler.h"
@@ -32,6 +37,14 @@ std::unique_ptr<scores::ScoreStore> openStore(const scores::ServerOptions& optio
 }  // namespace
 
 int main(int argc, char** argv) {
+  // A reader of our output that went away (a closed log pipe) must not end the server.
+  std::signal(SIGPIPE, SIG_IGN);
+  // Each client takes a descriptor; the usual soft limit of 1024 is below the default cap.
+  rlimit files{};
+  if (getrlimit(RLIMIT_NOFILE, &files) == 0 && files.rlim_cur < files.rlim_max) {
+    files.rlim_cur = files.rlim_max;
+    setrlimit(RLIMIT_NOFILE, &files);
+  }
   scores::ServerOptions options;
   try {
     options = scores::parseServerOptions(std::vector<std::string>(argv + 1, argv + argc),
@@ -50,25 +63,42 @@ int main(int argc, char** argv) {
   }
 
   try {
-    // The loop outlives the keeper: answers the keeper posts while draining still find it.
-    asio::io_context io(1);
+    unsigned threads = options.threads ? options.threads : std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
+    // The loops outlive the keeper: answers the keeper posts while draining still find them.
+    std::vector<std::unique_ptr<asio::io_context>> loops;
+    for (unsigned i = 0; i < threads; ++i) loops.push_back(std::make_unique<asio::io_context>(1));
     scores::ScoreKeeper keeper(openStore(options));
     scores::RequestHandler handler(keeper);
     scores::ServerLimits limits;
-    limits.maxConnections = options.maxConnections;
+    limits.maxConnections = std::max<std::size_t>(1, (options.maxConnections + threads - 1) / threads);
     limits.connection.requestTimeout = options.requestTimeout;
+    limits.shareAddress = threads > 1;
+    // One server per loop on the same address; each connection stays on the loop that took
+    // it, so nothing of a connection is shared between threads.
     asio::ip::tcp::endpoint endpoint(asio::ip::make_address(options.address), options.port);
-    scores::Server server(io, endpoint, handler, limits);
+    std::vector<std::unique_ptr<scores::Server>> servers;
+    for (auto& loop : loops) {
+      servers.push_back(std::make_unique<scores::Server>(*loop, endpoint, handler, limits));
+      endpoint.port(servers.front()->port());  // a chosen port 0 becomes one port for all
+    }
 
-    asio::signal_set signals(io, SIGTERM, SIGINT);
+    asio::signal_set signals(*loops.front(), SIGTERM, SIGINT);
     signals.async_wait([&](const asio::error_code& error, int) {
-      if (!error) server.stop();
+      if (error) return;
+      for (std::size_t i = 0; i < loops.size(); ++i) {
+        asio::post(*loops[i], [server = servers[i].get()] { server->stop(); });
+      }
     });
     std::printf("wtrq-scores: serving http://%s:%u/teamweb/wtrq/ from %s\n", options.address.c_str(),
-                server.port(), options.postgres.empty() ? options.databaseFile.c_str() : "PostgreSQL");
+                endpoint.port(), options.postgres.empty() ? options.databaseFile.c_str() : "PostgreSQL");
     std::fflush(stdout);
-    io.run();
-    std::printf("wtrq-scores: stopped\n");
+    std::vector<std::thread> running;
+    for (std::size_t i = 1; i < loops.size(); ++i) running.emplace_back([&loop = *loops[i]] { loop.run(); });
+    loops.front()->run();
+    for (std::thread& thread : running) thread.join();
+    scores::ScoreKeeper::Tally tally = keeper.tally();
+    std::printf("wtrq-scores: stopped; %llu scores stored in %llu commits\n",
+                static_cast<unsigned long long>(tally.scores), static_cast<unsigned long long>(tally.commits));
   } catch (const std::exception& error) {
     std::fprintf(stderr, "wtrq-scores: %s\n", error.what());
     return 1;

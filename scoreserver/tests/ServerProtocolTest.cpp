@@ -160,6 +160,22 @@ TEST(Server, ScorePageIsPaged) {
   }
 }
 
+// Rows written by other tools need not follow the name rules; the page and the JSON still
+// show them as text.
+TEST(Server, StoredMarkupIsShownAsText) {
+  TempFolder folder;
+  auto store = std::make_unique<SqliteScoreStore>((folder.path() / "scores.db").string());
+  store->addAll({{"<b>x</b>&\"q\"", 5}});
+  TestServer server(std::move(store));
+  std::string page = talk(server.port(), "GET /teamweb/wtrq/ HTTP/1.0\r\n\r\n");
+  EXPECT_NE(page.find("<td class=\"name\">&lt;b&gt;x&lt;/b&gt;&amp;&quot;q&quot;</td>"), std::string::npos) << page;
+  EXPECT_EQ(page.find("<b>x"), std::string::npos);
+  std::string json = talk(server.port(), "GET /teamweb/wtrq/scores.json HTTP/1.0\r\n\r\n");
+  EXPECT_NE(json.find("\"name\":\"<b>x</b>&\\\"q\\\"\""), std::string::npos) << json;
+  // The game's list keeps one record whatever the name holds.
+  EXPECT_EQ(talk(server.port(), "GET /teamweb/wtrq/save.php?fetch=1\n"), "_b_x__b___q_|5!");
+}
+
 TEST(Server, ClientThatStopsSendingIsCutOffAtItsDeadline) {
   TempFolder folder;
   ServerLimits limits;

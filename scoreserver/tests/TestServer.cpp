@@ -72,4 +72,24 @@ std::string talk(unsigned short port, const std::string& bytes, std::chrono::mil
   return reply;
 }
 
+HeldConnection::HeldConnection(unsigned short port) : fd_(::socket(AF_INET, SOCK_STREAM, 0)) {
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_port = htons(port);
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  connected_ = ::connect(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+}
+
+HeldConnection::~HeldConnection() { ::close(fd_); }
+
+void HeldConnection::send(const std::string& bytes) { ::send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL); }
+
+std::string HeldConnection::readAll() {
+  std::string reply;
+  char buffer[1024];
+  ssize_t n;
+  while ((n = ::recv(fd_, buffer, sizeof buffer, 0)) > 0) reply.append(buffer, static_cast<std::size_t>(n));
+  return reply;
+}
+
 }  // namespace scores::testing

@@ -48,4 +48,21 @@ class TestServer {
 std::string talk(unsigned short port, const std::string& bytes,
                  std::chrono::milliseconds limit = std::chrono::milliseconds(5000));
 
+// A raw connection the test holds open, sending what it likes when it likes.
+class HeldConnection {
+ public:
+  explicit HeldConnection(unsigned short port);
+  ~HeldConnection();
+  HeldConnection(const HeldConnection&) = delete;
+  HeldConnection& operator=(const HeldConnection&) = delete;
+  bool connected() const { return connected_; }
+  void send(const std::string& bytes);
+  // Reads until the server closes.
+  std::string readAll();
+
+ private:
+  int fd_;
+  bool connected_ = false;
+};
+
 }  // namespace scores::testing

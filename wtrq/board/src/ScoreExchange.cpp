@@ -2,26 +2,67 @@
 #include "wtrq/board/ScoreExchange.h"
 
 #include <SDL_net.h>
+#include <SDL_thread.h>
 
 #include <atomic>
+#include <list>
 #include <mutex>
-#include <thread>
+#include <stdexcept>
+#include <utility>
 
 #include "wtrq/board/ScoreRequest.h"
 
 namespace wtrq {
+
+using Clock = std::chrono::steady_clock;
 
 struct ScoreExchange::Shared {
   std::mutex mutex;
   bool done = false;
   ExchangeOutcome outcome;
   std::atomic<bool> abandoned{false};
-  std::thread worker;
+  ScoreServerAddress server;
+  std::string line;
+  Clock::time_point deadline;
 };
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+// The worker is an SDL thread so that SDL frees what it keeps per thread (its error text)
+// when the thread ends. SDL threads cannot be detached, so abandoned workers wait here
+// until they have finished and can be reaped without blocking.
+struct Abandoned {
+  SDL_Thread* thread;
+  std::shared_ptr<ScoreExchange::Shared> shared;
+};
+
+std::mutex& abandonedMutex() {
+  static std::mutex mutex;
+  return mutex;
+}
+
+std::list<Abandoned>& abandonedWorkers() {
+  static std::list<Abandoned> workers;
+  return workers;
+}
+
+bool isDone(ScoreExchange::Shared& shared) {
+  std::lock_guard lock(shared.mutex);
+  return shared.done;
+}
+
+void reapFinishedWorkers() {
+  std::lock_guard lock(abandonedMutex());
+  auto& workers = abandonedWorkers();
+  for (auto it = workers.begin(); it != workers.end();) {
+    if (isDone(*it->shared)) {
+      SDL_WaitThread(it->thread, nullptr);
+      it = workers.erase(it);
+    } else {
+      ++it;
+    }
+  }
+}
 
 // SDL_net's start and stop keep a plain counter; an abandoned exchange may still be
 // running while a new one starts.
@@ -101,32 +142,46 @@ ExchangeOutcome exchange(const ScoreServerAddress& server, const std::string& li
 
 }  // namespace
 
+static int runExchange(void* data) {
+  // The worker owns a share of the state, so it may outlive the exchange object.
+  std::unique_ptr<std::shared_ptr<ScoreExchange::Shared>> handed(static_cast<std::shared_ptr<ScoreExchange::Shared>*>(data));
+  std::shared_ptr<ScoreExchange::Shared> shared = std::move(*handed);
+  ExchangeOutcome outcome = exchange(shared->server, shared->line, shared->deadline, shared->abandoned);
+  std::lock_guard lock(shared->mutex);
+  shared->outcome = std::move(outcome);
+  shared->done = true;
+  return 0;
+}
+
 ScoreExchange::ScoreExchange(ScoreServerAddress server, const std::string& playerName, std::int32_t score,
                              std::chrono::milliseconds limit)
     : shared_(std::make_shared<Shared>()), deadline_(Clock::now() + limit) {
-  std::string line = buildRequestLine(playerName, score);
-  shared_->worker = std::thread([shared = shared_, server = std::move(server), line, deadline = deadline_] {
-    ExchangeOutcome outcome = exchange(server, line, deadline, shared->abandoned);
-    std::lock_guard lock(shared->mutex);
-    shared->outcome = std::move(outcome);
-    shared->done = true;
-  });
+  reapFinishedWorkers();
+  shared_->server = std::move(server);
+  shared_->line = buildRequestLine(playerName, score);
+  shared_->deadline = deadline_;
+  auto* handed = new std::shared_ptr<Shared>(shared_);
+  worker_ = SDL_CreateThread(runExchange, handed);
+  if (!worker_) {
+    delete handed;
+    // No thread, no exchange: the board shows the failure at once.
+    shared_->outcome = ExchangeOutcome{true, {}};
+    shared_->done = true;
+  }
 }
 
 ScoreExchange::~ScoreExchange() {
-  bool done;
-  {
-    std::lock_guard lock(shared_->mutex);
-    done = shared_->done;
-  }
-  if (done) {
-    shared_->worker.join();
+  if (!worker_) return;
+  if (isDone(*shared_)) {
+    SDL_WaitThread(worker_, nullptr);
   } else {
     // Connecting to a host that never answers can take the system minutes to give up on;
-    // the worker keeps its own share of the state and ends on its own.
+    // the worker is reaped once it has ended by itself.
     shared_->abandoned = true;
-    shared_->worker.detach();
+    std::lock_guard lock(abandonedMutex());
+    abandonedWorkers().push_back(Abandoned{worker_, shared_});
   }
+  reapFinishedWorkers();
 }
 
 bool ScoreExchange::poll() {

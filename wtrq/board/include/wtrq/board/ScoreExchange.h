@@ -15,6 +15,8 @@
 #include "wtrq/board/ScoreReply.h"
 #include "wtrq/board/ScoreSettings.h"
 
+struct SDL_Thread;
+
 namespace wtrq {
 
 struct ExchangeOutcome {
@@ -29,7 +31,7 @@ class ScoreExchange {
   // A reply is read up to "!" or this many bytes, whichever comes first.
   static constexpr std::size_t maxReplyBytes = 64 * 1024;
 
-  // Starts at once on a thread of its own.
+  // Starts at once on a thread of its own; needs no SDL_Init.
   ScoreExchange(ScoreServerAddress server, const std::string& playerName, std::int32_t score,
                 std::chrono::milliseconds limit = defaultLimit);
   // Never waits: an exchange still stuck in name lookup or connecting is left to end by itself.
@@ -46,6 +48,7 @@ class ScoreExchange {
 
  private:
   std::shared_ptr<Shared> shared_;
+  ::SDL_Thread* worker_ = nullptr;
   std::chrono::steady_clock::time_point deadline_;
   ExchangeOutcome outcome_;
   bool finished_ = false;
