@@ -25,12 +25,15 @@ function(project_unit_test target)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${target} ${ARG_SOURCES})
   target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest_main GTest::gmock)
-  set(environment "SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy" ${PROJECT_TEST_ENVIRONMENT})
+  # Discovered tests take each property value as a single list item (a second item would be
+  # read as the next property's name), so the two drivers go in two properties. Under the
+  # sanitizers the test preset supplies the leak suppressions to these tests.
   gtest_discover_tests(${target}
     DISCOVERY_TIMEOUT 60
     NO_PRETTY_VALUES
     PROPERTIES LABELS unit
-               ENVIRONMENT "${environment}")
+               ENVIRONMENT SDL_VIDEODRIVER=dummy
+               ENVIRONMENT_MODIFICATION SDL_AUDIODRIVER=set:dummy)
 endfunction()
 
 # project_window_test(<target> SOURCES ... [LIBS ...])
