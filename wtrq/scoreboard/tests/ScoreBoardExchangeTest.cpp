@@ -76,6 +76,7 @@ struct ReplyCase {
     const char* name;
     std::string reply;
     std::vector<Row> shown;
+    ServerManner manner = ServerManner::Answer;
 };
 
 const std::string seventeen = [] {
@@ -95,6 +96,8 @@ std::vector<Row> firstFifteen()
     return rows;
 }
 
+const std::vector<Row> fifteenAnns(15, Row{"ann", "1"});
+
 const std::vector<ReplyCase> replyCases = {
     {"two rows, plus as space", "anna|1200&joe+b|950!", {{"anna", "1200"}, {"joe b", "950"}}},
     {"seventeen records show fifteen", seventeen, firstFifteen()},
@@ -103,13 +106,14 @@ const std::vector<ReplyCase> replyCases = {
     {"empty list", "!", {}},
     {"bytes after the bang ignored", "anna|1200!bo|7", {{"anna", "1200"}}},
     {"closed before bang keeps what came", "anna|1200&bo|7", {{"anna", "1200"}, {"bo", "7"}}},
+    {"endless reply is cut and shown", "ann|1&", fifteenAnns, ServerManner::Endless},
 };
 
 class ScoreBoardReplies : public BoardFixture, public ::testing::WithParamInterface<ReplyCase> {};
 
 TEST_P(ScoreBoardReplies, RowsDrawnAtTheirPlaces)
 {
-    LoopbackServer server(ServerManner::Answer, GetParam().reply);
+    LoopbackServer server(GetParam().manner, GetParam().reply);
     const Outcome outcome = runExchange({"127.0.0.1", server.port()}, sayYes, 10, resultsWith(GetParam().shown), 10s,
                                         {{SDLK_ESCAPE}}, false);
     EXPECT_TRUE(outcome.reached) << "the rows never appeared";

@@ -98,6 +98,10 @@ void LoopbackServer::serve()
     }
     if (manner == ServerManner::Answer) {
         send(client, reply.data(), reply.size(), MSG_NOSIGNAL);
+    } else if (manner == ServerManner::Endless) {
+        // Until the client hangs up (a failed send) or the server's time is up.
+        while (!stopping && Clock::now() < deadline && send(client, reply.data(), reply.size(), MSG_NOSIGNAL) > 0) {
+        }
     } else {
         while (!stopping && Clock::now() < deadline) {
             readable(client, stopping, Clock::now() + std::chrono::milliseconds(20));

@@ -1,5 +1,5 @@
 // A one-connection score server on 127.0.0.1 for board tests: it records the request line and
-// then answers, stays silent, or closes; it stops by itself after a bounded time.
+// then answers, stays silent, or never stops sending; it stops by itself after a bounded time.
 #pragma once
 
 #include <atomic>
@@ -10,7 +10,8 @@
 
 namespace boardtest {
 
-enum class ServerManner { Answer, NeverAnswer };
+// Answer: the reply once, then close. NeverAnswer: silence. Endless: the reply over and over.
+enum class ServerManner { Answer, NeverAnswer, Endless };
 
 class LoopbackServer {
 public:
