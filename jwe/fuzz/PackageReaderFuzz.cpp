@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "jwe/Exceptions.h"
 #include "jwe/Package.h"
@@ -35,7 +37,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (package.memberNames().size() != package.memberSizes().size() || package.memberNames().size() > 255) {
             std::abort();
         }
-        for (const std::string& name : package.memberNames()) {
+        // Extracting all of up to 255 members makes every run slow without reaching code the
+        // first few and the last do not reach.
+        const std::vector<std::string>& names = package.memberNames();
+        std::vector<std::string> tried(names.begin(), names.begin() + std::min<size_t>(names.size(), 4));
+        if (names.size() > 4) {
+            tried.push_back(names.back());
+        }
+        for (const std::string& name : tried) {
             if (name.size() > 63) {
                 std::abort();
             }
