@@ -33,7 +33,7 @@ def read_packages(path):
 
 def make_members(source):
     """Every member's bytes or picture, by member name."""
-    font = os.path.join(source, "font", "DejaVuSerif-Bold.ttf")
+    font = os.path.join(source, "font", "LiberationSerif-Bold.ttf")
     text.font_path = font
     from gui import build_gui  # draws with the font set above
 

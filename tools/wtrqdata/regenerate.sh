@@ -38,4 +38,4 @@ while read -r package key members; do
   rm -f "$out/data/$package"
   "$pjw" pack "$out/data/$package" --key "$key" "${files[@]}"
 done < "$src/packages.txt"
-cp "$src/font/LICENSE-DejaVu.txt" "$out/data/palab.ttf-LICENSE.txt"
+cp "$src/font/LICENSE-Liberation.txt" "$out/data/palab.ttf-LICENSE.txt"
