@@ -1,13 +1,22 @@
 // The library's state and its shut-down.
 #include "Library.h"
 
+#include <cstdlib>
+
 #include <SDL.h>
 
 namespace fmodlite {
 
 Library& Lib()
 {
-    static Library* library = new Library;
+    // Never destroyed, so that calls made while other static objects are torn down still
+    // work; but the output is stopped at exit, since an audio thread still calling into the
+    // mixer while the process unloads its libraries crashes it on the way out.
+    static Library* library = [] {
+        auto* created = new Library;
+        std::atexit([] { Lib().StopOutput(); });
+        return created;
+    }();
     return *library;
 }
 
