@@ -4,6 +4,8 @@
 #include <SDL.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 #include "GameState.h"
 #include "core/CFile.h"
@@ -162,8 +164,13 @@ void CGame::Run()
             break;
         }
     }
-    // Nothing writes to the log during play; leave it empty for the next run.
-    CFile log;
-    log.Open(FILE_WRITE, "stdout.txt");
-    log.Close();
+    // Nothing writes to the log during play; leave it empty for the next run. Only a log
+    // that is there is emptied: the game runs inside its installed data folder, where a
+    // new file would be left behind by the package's removal.
+    std::error_code error;
+    if (std::filesystem::exists("stdout.txt", error)) {
+        CFile log;
+        log.Open(FILE_WRITE, "stdout.txt");
+        log.Close();
+    }
 }

@@ -66,6 +66,7 @@ bool EnterGameDataFolder()
     if (!exe.empty()) {
         candidates.push_back(exe / "gamedata");
         candidates.push_back(exe / ".." / "share" / "talvijahti");
+        candidates.push_back(exe / ".." / "share" / "games" / "talvijahti");
     }
     candidates.emplace_back(TALVIJAHTI_BUILT_FROM_DATA);
 
