@@ -11,6 +11,9 @@ trap 'rm -rf "$work"' EXIT
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 export SDL_AUDIODRIVER=dummy
+# Under the sanitizers the X11 libraries SDL unloads at shut-down leave leak reports without
+# module names, which no suppression can match; the unit tests check leaks on the dummy driver.
+export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0
 export XDG_RUNTIME_DIR=$work/run
 mkdir -p "$XDG_RUNTIME_DIR" "$work/elsewhere"
 unset SDL_VIDEODRIVER
