@@ -47,11 +47,13 @@ from PIL import Image
 print(*Image.open(sys.argv[1]).convert('RGB').getpixel((int(sys.argv[2]), int(sys.argv[3]))))" "$file" "$1" "$2"
 }
 # Moves the pointer inside the window, lets a frame show what it hovers, then clicks.
+# The game reads the pointer's current place when it handles a click, so each click is given
+# time to be handled before the pointer moves on (sanitizer builds are several times slower).
 click_at() { # x y button
   xdotool mousemove --window "$window" "$1" "$2"
-  sleep 0.3
+  sleep 0.5
   xdotool click "${3:-1}"
-  sleep 0.4
+  sleep 1
 }
 # Waits until a pixel shows a colour (the game's own panel red, for instance).
 wait_for_pixel() { # x y "r g b"
