@@ -3,6 +3,8 @@
 
 #include <cstdio>
 
+#include "ReplyFormat.h"
+
 namespace scores {
 
 ScoreKeeper::ScoreKeeper(std::unique_ptr<ScoreStore> store) : store_(std::move(store)) {
@@ -40,6 +42,11 @@ std::shared_ptr<const std::vector<ScoreEntry>> ScoreKeeper::best() const {
   return best_;
 }
 
+std::shared_ptr<const std::string> ScoreKeeper::bestGameList() const {
+  std::lock_guard lock(mutex_);
+  return bestGameList_;
+}
+
 ScoreKeeper::Tally ScoreKeeper::tally() const {
   std::lock_guard lock(mutex_);
   return tally_;
@@ -47,8 +54,10 @@ ScoreKeeper::Tally ScoreKeeper::tally() const {
 
 void ScoreKeeper::refreshBest() {
   auto rows = std::make_shared<const std::vector<ScoreEntry>>(store_->ranked(0, bestCount));
+  auto gameList = std::make_shared<const std::string>(bareList(*rows));
   std::lock_guard lock(mutex_);
   best_ = std::move(rows);
+  bestGameList_ = std::move(gameList);
 }
 
 void ScoreKeeper::run() {
