@@ -52,6 +52,7 @@ class ScoreKeeper {
 
   void run();
   void refreshBest();
+  void setBest(std::vector<ScoreEntry> best);
 
   std::unique_ptr<ScoreStore> store_;
   mutable std::mutex mutex_;
