@@ -17,12 +17,37 @@ constexpr const char* jsonPath = "/teamweb/wtrq/scores.json";
 
 bool isHttp(const Request& request) { return request.form != RequestForm::simple; }
 
+// What the framing of an answer depends on; small enough to keep with a submission that
+// waits for its commit, where the whole request would be copied for nothing.
+struct Framing {
+  RequestForm form;
+  bool headOnly;
+
+  explicit Framing(const Request& request) : form(request.form), headOnly(request.method == "HEAD") {}
+};
+
+std::string answer(Framing framing, const HttpResponse& response) {
+  return httpBytes(response, framing.headOnly, framing.form == RequestForm::http11);
+}
+
+std::string plainError(Framing framing, int status, std::string text) {
+  return answer(framing, HttpResponse{status, "text/plain; charset=utf-8", std::move(text) + "\n", {}});
+}
+
 std::string answer(const Request& request, const HttpResponse& response) {
-  return httpBytes(response, request.method == "HEAD", request.form == RequestForm::http11);
+  return answer(Framing(request), response);
 }
 
 std::string plainError(const Request& request, int status, std::string text) {
-  return answer(request, HttpResponse{status, "text/plain; charset=utf-8", std::move(text) + "\n", {}});
+  return plainError(Framing(request), status, std::move(text));
+}
+
+// The game's form is the bare list; an HTTP client gets the same list as a plain text body.
+std::string listAnswer(Framing framing, bool fetch, const std::string& gameList) {
+  static const std::string noList = "!";
+  const std::string& body = fetch ? gameList : noList;
+  if (framing.form == RequestForm::simple) return body;
+  return answer(framing, HttpResponse{200, "text/plain; charset=utf-8", body, {}});
 }
 
 // Page numbers outside 1..a billion fall back to the first page rather than failing.
@@ -75,7 +100,7 @@ void RequestHandler::handle(const Request& request, Respond respond) {
     if (!isHttp(request)) return respond({});
     return respond(plainError(request, 400, "Bad request target"));
   }
-  if (target->path == savePath) return exchange(request, std::move(respond));
+  if (target->path == savePath) return exchange(request, *target, std::move(respond));
   if (!isHttp(request)) return respond({});
 
   if (target->path == pagePath || target->path == "/teamweb/wtrq/index.html") {
@@ -92,25 +117,19 @@ void RequestHandler::handle(const Request& request, Respond respond) {
   respond(plainError(request, 404, "Not found"));
 }
 
-void RequestHandler::exchange(const Request& request, Respond respond) {
-  auto target = splitTarget(request.target);
-  bool fetch = target->parameter("fetch") == "1";
-  auto reply = [request, fetch, respond](const std::vector<ScoreEntry>& best) {
-    std::string body = bareList(fetch ? best : std::vector<ScoreEntry>{});
-    if (request.form == RequestForm::simple) return respond(std::move(body));
-    respond(answer(request, HttpResponse{200, "text/plain; charset=utf-8", std::move(body), {}}));
-  };
-
-  SubmissionResult submission = checkSubmission(*target);
+void RequestHandler::exchange(const Request& request, const Target& target, Respond respond) {
+  bool fetch = target.parameter("fetch") == "1";
+  Framing framing(request);
+  SubmissionResult submission = checkSubmission(target);
   // A HEAD request only looks; it never stores.
-  if (submission.verdict != SubmissionVerdict::accepted || request.method == "HEAD") {
-    return reply(*keeper_.best());
+  if (submission.verdict != SubmissionVerdict::accepted || framing.headOnly) {
+    return respond(listAnswer(framing, fetch, *keeper_.bestGameList()));
   }
-  keeper_.submit(std::move(submission.entry), [this, request, respond, reply](bool stored) {
-    if (stored) return reply(*keeper_.best());
+  keeper_.submit(std::move(submission.entry), [this, framing, fetch, respond = std::move(respond)](bool stored) {
+    if (stored) return respond(listAnswer(framing, fetch, *keeper_.bestGameList()));
     // Never answer as if the score were kept when it was not.
-    if (request.form == RequestForm::simple) return respond({});
-    respond(plainError(request, 503, "Score not stored, try again later"));
+    if (framing.form == RequestForm::simple) return respond({});
+    respond(plainError(framing, 503, "Score not stored, try again later"));
   });
 }
 

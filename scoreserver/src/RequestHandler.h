@@ -7,6 +7,7 @@
 #include "Request.h"
 #include "RequestParser.h"
 #include "ScoreKeeper.h"
+#include "Target.h"
 
 namespace scores {
 
@@ -24,7 +25,7 @@ class RequestHandler {
   static std::string timedOut(const Request& partial);
 
  private:
-  void exchange(const Request& request, Respond respond);
+  void exchange(const Request& request, const Target& target, Respond respond);
   void page(const Request& request, std::int64_t pageNumber, Respond respond);
 
   ScoreKeeper& keeper_;

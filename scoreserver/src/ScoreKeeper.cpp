@@ -3,6 +3,8 @@
 
 #include <cstdio>
 
+#include "ReplyFormat.h"
+
 namespace scores {
 
 ScoreKeeper::ScoreKeeper(std::unique_ptr<ScoreStore> store) : store_(std::move(store)) {
@@ -40,15 +42,24 @@ std::shared_ptr<const std::vector<ScoreEntry>> ScoreKeeper::best() const {
   return best_;
 }
 
+std::shared_ptr<const std::string> ScoreKeeper::bestGameList() const {
+  std::lock_guard lock(mutex_);
+  return bestGameList_;
+}
+
 ScoreKeeper::Tally ScoreKeeper::tally() const {
   std::lock_guard lock(mutex_);
   return tally_;
 }
 
-void ScoreKeeper::refreshBest() {
-  auto rows = std::make_shared<const std::vector<ScoreEntry>>(store_->ranked(0, bestCount));
+void ScoreKeeper::refreshBest() { setBest(store_->ranked(0, bestCount)); }
+
+void ScoreKeeper::setBest(std::vector<ScoreEntry> best) {
+  auto rows = std::make_shared<const std::vector<ScoreEntry>>(std::move(best));
+  auto gameList = std::make_shared<const std::string>(bareList(*rows));
   std::lock_guard lock(mutex_);
   best_ = std::move(rows);
+  bestGameList_ = std::move(gameList);
 }
 
 void ScoreKeeper::run() {
@@ -67,24 +78,23 @@ void ScoreKeeper::run() {
       entries.clear();
       for (const Pending& pending : batch) entries.push_back(pending.entry);
       bool stored = true;
+      std::optional<std::vector<ScoreEntry>> best;
       try {
-        store_->addAll(entries);
+        best = store_->addAllThenBest(entries, bestCount);
       } catch (const std::exception& error) {
         stored = false;
         std::fprintf(stderr, "wtrq-scores: %zu scores not stored: %s\n", entries.size(), error.what());
       }
       if (stored) {
-        {
-          std::lock_guard lock(mutex_);
-          tally_.scores += entries.size();
-          ++tally_.commits;
-        }
-        try {
-          refreshBest();
-        } catch (const std::exception& error) {
+        if (best) {
+          setBest(std::move(*best));
+        } else {
           // The scores are safe; only the list answered with them is older than it could be.
-          std::fprintf(stderr, "wtrq-scores: best scores not re-read: %s\n", error.what());
+          std::fprintf(stderr, "wtrq-scores: best scores not re-read after a commit\n");
         }
+        std::lock_guard lock(mutex_);
+        tally_.scores += entries.size();
+        ++tally_.commits;
       }
       for (Pending& pending : batch) pending.stored(stored);
       batch.clear();

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -33,6 +34,8 @@ class ScoreKeeper {
   void read(Job job);
   // The best scores as of the last commit; never blocks on the store.
   std::shared_ptr<const std::vector<ScoreEntry>> best() const;
+  // The same as the game's list, made once per commit instead of once per answer.
+  std::shared_ptr<const std::string> bestGameList() const;
 
   struct Tally {
     std::uint64_t scores = 0;
@@ -49,6 +52,7 @@ class ScoreKeeper {
 
   void run();
   void refreshBest();
+  void setBest(std::vector<ScoreEntry> best);
 
   std::unique_ptr<ScoreStore> store_;
   mutable std::mutex mutex_;
@@ -57,6 +61,7 @@ class ScoreKeeper {
   std::vector<Job> jobs_;
   bool stopping_ = false;
   std::shared_ptr<const std::vector<ScoreEntry>> best_;
+  std::shared_ptr<const std::string> bestGameList_;
   Tally tally_;
   std::thread thread_;
 };

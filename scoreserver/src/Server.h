@@ -34,15 +34,20 @@ class Server {
 
  private:
   void accept();
+  // Takes every client the listen queue holds, up to the cap.
+  void takeWaiting();
+  void retryLater();
   void closed(Connection* connection);
 
   asio::io_context& io_;
+  asio::ip::tcp protocol_;
   asio::ip::tcp::acceptor acceptor_;
   asio::steady_timer retry_;
   RequestHandler& handler_;
   ServerLimits limits_;
   unsigned short port_ = 0;
   bool accepting_ = false;
+  bool taking_ = false;
   bool stopped_ = false;
   std::unordered_map<Connection*, std::shared_ptr<Connection>> open_;
 };

@@ -98,7 +98,7 @@ const char* serverUsage() {
          "                         it to the system (normal: safe when the server dies, not on power loss)\n"
          "  --max-connections N    clients served at once; more wait to be accepted (default 1024)\n"
          "  --request-timeout-ms MS  time a client has to send its request (default 5000)\n"
-         "  --threads N            network threads (default: one per processor, at most 4)\n"
+         "  --threads N            network threads (default: one per two processors, 1 to 4)\n"
          "The game's line and the score page are served at /teamweb/wtrq/.\n";
 }
 

@@ -20,7 +20,7 @@ struct ServerOptions {
   bool syncEveryCommit = true;
   std::size_t maxConnections = 1024;
   std::chrono::milliseconds requestTimeout{5000};
-  unsigned threads = 0;  // network threads; 0 picks one per processor, at most 4
+  unsigned threads = 0;  // network threads; 0 picks one per two processors, 1 to 4
   bool help = false;
 };
 

@@ -76,8 +76,8 @@ sqlite3_stmt* SqliteScoreStore::prepare(const char* sql) {
   return statement;
 }
 
-void SqliteScoreStore::addAll(const std::vector<ScoreEntry>& entries) {
-  if (entries.empty()) return;
+template <typename Inside>
+void SqliteScoreStore::inTransaction(const std::vector<ScoreEntry>& entries, Inside inside) {
   {
     StatementUse use{begin_};
     if (sqlite3_step(begin_) != SQLITE_DONE) fail("begin");
@@ -90,6 +90,7 @@ void SqliteScoreStore::addAll(const std::vector<ScoreEntry>& entries) {
       sqlite3_bind_int64(insert_, 2, entry.score);
       if (sqlite3_step(insert_) != SQLITE_DONE) fail("insert");
     }
+    inside();
     StatementUse use{commit_};
     if (sqlite3_step(commit_) != SQLITE_DONE) fail("commit");
   } catch (...) {
@@ -101,7 +102,24 @@ void SqliteScoreStore::addAll(const std::vector<ScoreEntry>& entries) {
   }
 }
 
+void SqliteScoreStore::addAll(const std::vector<ScoreEntry>& entries) {
+  if (entries.empty()) return;
+  inTransaction(entries, [] {});
+}
+
+std::optional<std::vector<ScoreEntry>> SqliteScoreStore::addAllThenBest(
+    const std::vector<ScoreEntry>& entries, std::int64_t limit) {
+  if (entries.empty()) return readRanked(0, limit);
+  std::vector<ScoreEntry> best;
+  inTransaction(entries, [&] { best = readRanked(0, limit); });
+  return best;
+}
+
 std::vector<ScoreEntry> SqliteScoreStore::ranked(std::int64_t offset, std::int64_t limit) {
+  return readRanked(offset, limit);
+}
+
+std::vector<ScoreEntry> SqliteScoreStore::readRanked(std::int64_t offset, std::int64_t limit) {
   StatementUse use{rankedQuery_};
   sqlite3_bind_int64(rankedQuery_, 1, limit);
   sqlite3_bind_int64(rankedQuery_, 2, offset);

@@ -21,10 +21,18 @@ class SqliteScoreStore : public ScoreStore {
   SqliteScoreStore& operator=(const SqliteScoreStore&) = delete;
 
   void addAll(const std::vector<ScoreEntry>& entries) override;
+  // Reads the best inside the write transaction: a separate read would take and release the
+  // log's locks once more on every commit.
+  std::optional<std::vector<ScoreEntry>> addAllThenBest(const std::vector<ScoreEntry>& entries,
+                                                        std::int64_t limit) override;
   std::vector<ScoreEntry> ranked(std::int64_t offset, std::int64_t limit) override;
   std::int64_t count() override;
 
  private:
+  // Runs the inserts and then `inside` in one IMMEDIATE transaction; rolls back on any failure.
+  template <typename Inside>
+  void inTransaction(const std::vector<ScoreEntry>& entries, Inside inside);
+  std::vector<ScoreEntry> readRanked(std::int64_t offset, std::int64_t limit);
   void close();
   void exec(const char* sql);
   sqlite3_stmt* prepare(const char* sql);

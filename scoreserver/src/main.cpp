@@ -63,7 +63,11 @@ int main(int argc, char** argv) {
   }
 
   try {
-    unsigned threads = options.threads ? options.threads : std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
+    // One network thread per two processors: the keeper's thread and the kernel's own work on
+    // every connection (most of the cost of a submission) need the others. On two processors a
+    // second loop only adds wake-ups and smaller batches.
+    unsigned threads =
+        options.threads ? options.threads : std::clamp(std::thread::hardware_concurrency() / 2, 1u, 4u);
     // The loops outlive the keeper: answers the keeper posts while draining still find them.
     std::vector<std::unique_ptr<asio::io_context>> loops;
     for (unsigned i = 0; i < threads; ++i) loops.push_back(std::make_unique<asio::io_context>(1));

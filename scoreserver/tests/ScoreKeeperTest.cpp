@@ -29,6 +29,7 @@ class GatedStore : public ScoreStore {
   }
   std::vector<ScoreEntry> ranked(std::int64_t offset, std::int64_t limit) override {
     std::lock_guard lock(mutex);
+    if (failReads) throw StoreError("read failed");
     std::vector<ScoreEntry> out;
     for (std::int64_t i = offset; i < static_cast<std::int64_t>(rows.size()) && i < offset + limit; ++i) {
       out.push_back(rows[static_cast<std::size_t>(i)]);
@@ -63,6 +64,7 @@ class GatedStore : public ScoreStore {
   int commitsStarted = 0;
   int commitsReleased = 0;
   bool failNext = false;
+  bool failReads = false;
 };
 
 TEST(ScoreKeeper, SubmissionsDuringACommitShareTheNextAndAreAnsweredAfterIt) {
@@ -108,6 +110,26 @@ TEST(ScoreKeeper, FailedCommitIsNotReportedAsStored) {
   store.release();
   store.waitForLogSize(4);
   EXPECT_EQ(store.log.back(), "answer b");
+}
+
+TEST(ScoreKeeper, ListThatCannotBeReadAfterACommitStillAnswersStored) {
+  auto owned = std::make_unique<GatedStore>();
+  GatedStore& store = *owned;
+  ScoreKeeper keeper(std::move(owned));
+  keeper.submit({"a", 1}, [&store](bool stored) { store.note(stored ? "answer a" : "refuse a"); });
+  store.release();
+  store.waitForLogSize(2);
+  {
+    std::lock_guard lock(store.mutex);
+    store.failReads = true;
+  }
+  keeper.submit({"b", 2}, [&store](bool stored) { store.note(stored ? "answer b" : "refuse b"); });
+  store.release();
+  store.waitForLogSize(4);
+  // b is in the store, so it is answered as stored, with the list as it was before.
+  EXPECT_EQ(store.log, (std::vector<std::string>{"commit a", "answer a", "commit b", "answer b"}));
+  EXPECT_EQ(*keeper.bestGameList(), "a|1!");
+  EXPECT_EQ(keeper.tally().scores, 2u);
 }
 
 }  // namespace
