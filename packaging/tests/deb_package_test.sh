@@ -92,8 +92,11 @@ else
   fail "the installed talvijahti did not show its menu"
 fi
 
+# Under the sanitizers the X11 libraries SDL unloads at shut-down leave leak reports without
+# module names, which no suppression can match; the unit tests check wtrq's leaks on SDL's
+# dummy driver.
 cd "$work/elsewhere"
-/usr/games/wtrq 2>"$work/wtrq.err" &
+ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0 /usr/games/wtrq 2>"$work/wtrq.err" &
 wtrq_pid=$!
 if window=$(wtrq_window "$wtrq_pid"); then
   [[ $(readlink "/proc/$wtrq_pid/cwd") == /usr/share/games/wtrq ]] ||

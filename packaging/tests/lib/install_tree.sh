@@ -22,6 +22,12 @@ make_player_home() {
   chmod 700 "$player_home/run"
   local settings=(HOME="$player_home" XDG_RUNTIME_DIR="$player_home/run" XDG_CONFIG_HOME="$player_home/config"
                   DISPLAY="${DISPLAY:-}" SDL_AUDIODRIVER=dummy LIBGL_ALWAYS_SOFTWARE=1 PATH=/usr/bin:/bin)
+  # A sanitizer build reads its settings (the leak suppressions among them) from the
+  # environment; the player's fresh one must still carry them.
+  local name
+  for name in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
+    [[ -n ${!name:-} ]] && settings+=("$name=${!name}")
+  done
   if [[ $(id -u) -eq 0 ]]; then
     chown -R nobody:nogroup "$player_home"
     player=(setpriv --reuid=nobody --regid=nogroup --clear-groups --reset-env -- env -i "${settings[@]}")
