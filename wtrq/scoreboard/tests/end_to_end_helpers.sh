@@ -15,7 +15,7 @@ started=()
 end_started() {
   local pid
   for pid in "${started[@]}"; do kill "$pid" 2>/dev/null; done
-  wait 2>/dev/null
+  for pid in "${started[@]}"; do wait "$pid" 2>/dev/null; done
   rm -rf "$work"
 }
 trap end_started EXIT
