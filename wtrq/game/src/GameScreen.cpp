@@ -9,13 +9,13 @@
 #include "game/InfoPanel.h"
 #include "game/PanelLook.h"
 #include "game/SampleSounds.h"
-#include "game/ScoreBoard.h"
 #include "jwe/Exceptions.h"
 #include "jwe/Package.h"
 #include "jwe/ScratchFolder.h"
 #include "jwe/Screen.h"
 #include "jwe/Surfaces.h"
 #include "jwe/Utilities.h"
+#include "scoreboard/ScoreBoard.h"
 
 namespace wtrq {
 

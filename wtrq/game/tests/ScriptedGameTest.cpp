@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <deque>
 #include <filesystem>
 #include <functional>
+#include <stdexcept>
 #include <string>
 
 #include "support/GameFixture.h"
@@ -270,6 +272,68 @@ TEST_F(ScriptedGame, FromTheFirstOfficeToTheEndOfTimeThroughClicksAlone)
     std::printf("scripted player: route set up with %d s left; money %d wood %d steel %d plastic %d; score %d\n",
                 secondsAtRoute, game.world.money, game.world.wood, game.world.steel, game.world.plastic,
                 *board.shownScore);
+}
+
+// Events from a queue of its own, never from SDL's: whatever reads them reads the game's input.
+class QueuedInput final : public InputSource {
+public:
+    int poll(SDL_Event* event) override
+    {
+        if (queued.empty())
+            return 0;
+        *event = queued.front();
+        queued.pop_front();
+        return 1;
+    }
+    MousePosition mouse() const override { return {320, 240}; }
+    std::deque<SDL_Event> queued;
+};
+
+// A loop that runs on long after its events were given has missed them.
+class BoundedPacer final : public FramePacer {
+public:
+    void passDone() override
+    {
+        if (++passes > 200)
+            throw std::runtime_error("the loop never saw the events it was given");
+    }
+    int passes = 0;
+};
+
+TEST_F(ScriptedGame, TheScoreBoardAtTheEndOfTimeReadsTheGamesOwnInput)
+{
+    struct Leaving {
+        const char* name;
+        SDL_Event event;
+        bool backToMenu;
+    };
+    SDL_Event escape{};
+    escape.type = SDL_KEYDOWN;
+    escape.key.state = SDL_PRESSED;
+    escape.key.keysym.sym = SDLK_ESCAPE;
+    SDL_Event close{};
+    close.type = SDL_QUIT;
+    for (const Leaving& way : {Leaving{"Escape", escape, true}, Leaving{"window close", close, false}}) {
+        ManualClock clock{1000};
+        QueuedInput input;
+        SeededRandom random{3};
+        BoundedPacer pacer;
+        GameSeams seams;
+        seams.clock = &clock;
+        seams.input = &input;
+        seams.random = &random;
+        GameScreen game(pacer, GameOptions{1}, seams);
+        game.loadResources();
+        game.beginRun();
+        clock.advance(1000);
+        ASSERT_FALSE(game.runPass()) << way.name;
+        ASSERT_TRUE(game.gameOver) << way.name;
+        input.queued.push_back(way.event);
+        pacer.passes = 0;
+        EXPECT_EQ(game.endRun(), way.backToMenu) << way.name;
+        EXPECT_EQ(pacer.passes, 1) << way.name << ": the board should leave on its first pass";
+        EXPECT_TRUE(input.queued.empty()) << way.name;
+    }
 }
 
 }  // namespace

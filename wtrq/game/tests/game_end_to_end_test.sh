@@ -4,44 +4,14 @@
 # Quit ends with status 0 and no scratch file left. SHOT_DIR=folder keeps the screenshots.
 # Arguments: the wtrq program and the game data folder (the one holding data/).
 set -uo pipefail
-wtrq=$1
-data=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
-export SDL_AUDIODRIVER=dummy
-# Under the sanitizers the X11 libraries SDL unloads at shut-down leave leak reports without
-# module names, which no suppression can match; the unit tests check leaks on the dummy driver.
-export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0
-export XDG_RUNTIME_DIR=$work/run
-mkdir -p "$XDG_RUNTIME_DIR" "$work/elsewhere"
-unset SDL_VIDEODRIVER
-shots=${SHOT_DIR:-$work/shots}
-mkdir -p "$shots"
+wtrq=$(realpath "$1")
+data=$(realpath "$2")
+source "$(dirname "${BASH_SOURCE[0]}")/../../scoreboard/tests/end_to_end_helpers.sh"
 
-find_window() {
-  local id
-  for _ in $(seq 1 150); do
-    id=$(xdotool search --name '^WTRQ$' 2>/dev/null | head -n1)
-    if [[ -n $id ]]; then echo "$id"; return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
-grab() { # file
-  eval "$(xdotool getwindowgeometry --shell "$window" 2>/dev/null)" || return 1
-  /usr/bin/python3 - "$1" "$X" "$Y" <<'PY'
-import sys
-from PIL import ImageGrab
-path, x, y = sys.argv[1], int(sys.argv[2]), int(sys.argv[3])
-ImageGrab.grab(bbox=(x, y, x + 640, y + 480), xdisplay=None).save(path)
-PY
-}
 # The colour of a window pixel as "r g b".
 pixel() { # x y
   local file=$work/probe.png
-  grab "$file" && /usr/bin/python3 -c "
+  grab "$file" && $py -c "
 import sys
 from PIL import Image
 print(*Image.open(sys.argv[1]).convert('RGB').getpixel((int(sys.argv[2]), int(sys.argv[3]))))" "$file" "$1" "$2"
@@ -67,9 +37,9 @@ wait_for_pixel() { # x y "r g b"
 cd "$work/elsewhere"
 WTRQ_DATA=$data "$wtrq" 2>"$work/stderr.txt" &
 pid=$!
-if window=$(find_window); then
-  xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus "$window" 2>/dev/null
-  sleep 1
+started+=("$pid")
+if find_window; then
+  sleep 0.5
   xdotool key --clearmodifiers space   # ends the intro
   sleep 1.5
   xdotool key --clearmodifiers Return  # Begin
@@ -101,15 +71,8 @@ if window=$(find_window); then
   xdotool key --clearmodifiers Down
   sleep 0.4
   xdotool key --clearmodifiers Return
-else
-  fail "no WTRQ window appeared"
 fi
-for _ in $(seq 1 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$pid" 2>/dev/null; then
-  fail "wtrq still running after Quit"
-  kill "$pid"
-fi
-wait "$pid"; status=$?
+exit_status_of "$pid" "wtrq after Quit"; status=$?
 [[ $status == 0 ]] || fail "status $status after Quit ($(cat "$work/stderr.txt"))"
 [[ -z $(ls -A "$XDG_RUNTIME_DIR") ]] || fail "scratch files left: $(ls -AR "$XDG_RUNTIME_DIR")"
 [[ -z $(ls -A "$work/elsewhere") ]] || fail "files left in the working directory"

@@ -156,6 +156,16 @@ TEST_F(ScoreBoardExchange, KeysInResultsChangeNothingAndEscapeReturns)
     EXPECT_EQ(server.connections(), 1);
 }
 
+TEST(ScoreBoardState, AFailedExchangeShowsNoRowsEvenWhenSomeArrived)
+{
+    // A short send still reads the reply; what it brings is not to be trusted.
+    wtrq::ScoreBoardState state;
+    state.showResults(true, {{"anna", "1200"}});
+    EXPECT_EQ(state.phase, wtrq::BoardPhase::Results);
+    EXPECT_TRUE(state.uploadFailed);
+    EXPECT_TRUE(state.rows.empty());
+}
+
 struct RequestCase {
     const char* name;
     std::vector<KeyPress> typed;
@@ -206,26 +216,42 @@ TEST_F(ScoreBoardExchange, SilentServerEndsInFailureAtTheLimit)
     EXPECT_EQ(server.connections(), 1);
 }
 
-TEST_F(ScoreBoardExchange, WindowCloseWhileWaitingQuitsAtOnce)
+TEST_F(ScoreBoardExchange, WhileWaitingKeysDoNothingAndEscapeOrCloseLeaveAtOnce)
 {
-    LoopbackServer server(ServerManner::NeverAnswer);
+    struct Leaving {
+        const char* name;
+        bool closeWindow;
+        bool backToMenu;
+    };
     const std::vector<TextAt> waiting = boardLines(
         page, {{40, 320, "Send and fetch scores"}, {40, 340, "from the Internet?"}, {40, 370, "[ YES ]"}, {40, 390, "  NO"}});
-    std::vector<std::uint8_t> whileWaiting;
-    std::vector<std::uint8_t> expectedWhileWaiting;
-    ScriptedPacer pacer([&](int pass) {
-        if (pass == 1) {
-            pushKeys(sayYes);
-        } else if (pass == 3) {
-            whileWaiting = captureScreen();
-            expectedWhileWaiting = frameWith(waiting);
-            pushQuit();
-        }
-    });
-    wtrq::ScoreBoard board(pacer, nullptr, {{"127.0.0.1", server.port()}, page});
-    EXPECT_FALSE(board.showScoreBoard(10));
-    EXPECT_EQ(pacer.passes, 4);
-    EXPECT_TRUE(whileWaiting == expectedWhileWaiting) << "the question should stay up while the server is asked";
+    for (const Leaving way : {Leaving{"window close", true, false}, Leaving{"Escape", false, true}}) {
+        LoopbackServer server(ServerManner::NeverAnswer);
+        std::vector<std::uint8_t> whileWaiting;
+        std::vector<std::uint8_t> expectedWhileWaiting;
+        ScriptedPacer pacer([&](int pass) {
+            if (pass == 1) {
+                pushKeys(sayYes);
+            } else if (pass == 3) {
+                // Would move the highlight, answer again, or type, were the board not waiting.
+                pushKeys({{SDLK_DOWN}, {SDLK_RETURN}, {SDLK_a}, {SDLK_BACKSPACE}});
+            } else if (pass == 4) {
+                whileWaiting = captureScreen();
+                expectedWhileWaiting = frameWith(waiting);
+                if (way.closeWindow) {
+                    pushQuit();
+                } else {
+                    pushKeys({{SDLK_ESCAPE}});
+                }
+            }
+        });
+        wtrq::ScoreBoard board(pacer, nullptr, {{"127.0.0.1", server.port()}, page});
+        EXPECT_EQ(board.showScoreBoard(10), way.backToMenu) << way.name;
+        drainEvents();
+        EXPECT_EQ(pacer.passes, 5) << way.name << ": the board should leave on the pass after";
+        EXPECT_TRUE(whileWaiting == expectedWhileWaiting)
+            << way.name << ": the question should stay up, unchanged, while the server is asked";
+    }
 }
 
 }  // namespace

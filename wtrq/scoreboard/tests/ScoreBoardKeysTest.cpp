@@ -137,23 +137,44 @@ TEST_F(ScoreBoardLeaving, WindowCloseQuitsFromEveryPhase)
     }
 }
 
-TEST_F(ScoreBoardLeaving, KeyRepeatIsOnWhileShownAndOffAfter)
+TEST_F(ScoreBoardLeaving, KeyRepeatIsOnWhileShownAndOffHoweverTheBoardIsLeft)
 {
-    int delay = -1;
-    int interval = -1;
-    ScriptedPacer pacer([&](int pass) {
-        if (pass == 1) {
-            SDL_GetKeyRepeat(&delay, &interval);
-            pushKeys({{SDLK_ESCAPE}});
-        }
-    });
-    wtrq::ScoreBoard board(pacer, nullptr, {{"127.0.0.1", closedLoopbackPort()}, page});
-    board.showScoreBoard(shownScore);
-    EXPECT_EQ(delay, 500);
-    EXPECT_EQ(interval, 30);
-    SDL_GetKeyRepeat(&delay, &interval);
-    EXPECT_EQ(delay, 0);
-    EXPECT_EQ(interval, 0);
+    struct Leaving {
+        const char* name;
+        std::vector<KeyPress> presses;
+        bool closeWindow;
+        bool backToMenu;
+    };
+    // The silent server keeps the YES cases waiting on the exchange when they leave.
+    const std::vector<Leaving> ways = {
+        {"Escape", {{SDLK_ESCAPE}}, false, true},
+        {"NO", {enter, down, enter}, false, true},
+        {"window close", {}, true, false},
+        {"Escape while the server is asked", {enter, enter, {SDLK_ESCAPE}}, false, true},
+        {"window close while the server is asked", {enter, enter}, true, false},
+    };
+    for (const Leaving& way : ways) {
+        LoopbackServer server(ServerManner::NeverAnswer);
+        int delay = -1;
+        int interval = -1;
+        ScriptedPacer pacer([&](int pass) {
+            if (pass == 1) {
+                SDL_GetKeyRepeat(&delay, &interval);
+                pushKeys(way.presses);
+                if (way.closeWindow) {
+                    pushQuit();
+                }
+            }
+        });
+        wtrq::ScoreBoard board(pacer, nullptr, {{"127.0.0.1", server.port()}, page});
+        EXPECT_EQ(board.showScoreBoard(shownScore), way.backToMenu) << way.name;
+        drainEvents();
+        EXPECT_EQ(delay, 500) << way.name;
+        EXPECT_EQ(interval, 30) << way.name;
+        SDL_GetKeyRepeat(&delay, &interval);
+        EXPECT_EQ(delay, 0) << way.name;
+        EXPECT_EQ(interval, 0) << way.name;
+    }
 }
 
 TEST_F(ScoreBoardLeaving, MissingBackgroundNamesThePicture)

@@ -8,16 +8,6 @@ set -uo pipefail
 board=$(realpath "$1")
 scores=$(realpath "$2")
 data=$(realpath "$3")
-work=$(mktemp -d)
-server_pid=
-board_pid=
-cleanup() {
-  [[ -n $board_pid ]] && kill "$board_pid" 2>/dev/null
-  [[ -n $server_pid ]] && kill "$server_pid" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
 source "$(dirname "${BASH_SOURCE[0]}")/end_to_end_helpers.sh"
 
 start_score_server "$scores" || exit 1
@@ -25,12 +15,12 @@ export WTRQ_SCORE_SERVER=$server WTRQ_SCORE_PAGE=$page
 
 "$board" "$data" 4321 >"$work/said.txt" 2>"$work/stderr.txt" &
 board_pid=$!
+started+=("$board_pid")
 find_window || exit 1
 enter_name_and_send
 [[ $(curl -sf --max-time 2 "${page}scores.json") == *4321* ]] || fail "the server did not store the score 4321"
 xdotool key Escape
 exit_status_of "$board_pid" "the board after Escape"; status=$?
-board_pid=
 [[ $status == 0 && $(cat "$work/said.txt") == menu ]] ||
   fail "Escape ended with status $status and \"$(cat "$work/said.txt")\" ($(cat "$work/stderr.txt"))"
 
@@ -38,13 +28,13 @@ board_pid=
 before=$(curl -sf --max-time 2 "${page}scores.json")
 "$board" "$data" 99 >"$work/said.txt" 2>"$work/stderr.txt" &
 board_pid=$!
+started+=("$board_pid")
 find_window || exit 1
 for key in Return Down Return; do
   xdotool key "$key"
   sleep 0.3
 done
 exit_status_of "$board_pid" "the board after NO"; status=$?
-board_pid=
 [[ $status == 0 && $(cat "$work/said.txt") == menu ]] || fail "NO ended with status $status and \"$(cat "$work/said.txt")\""
 [[ $(curl -sf --max-time 2 "${page}scores.json") == "$before" ]] || fail "NO still sent the score"
 exit $((failures > 0))

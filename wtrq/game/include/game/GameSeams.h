@@ -1,7 +1,10 @@
-// The game screen's links to the outside: input, sounds and the board shown at the end of time.
+// The game screen's links to the outside: input and sounds (the board shown at the end of time
+// is the score board's own seam).
 #pragma once
 
 #include <SDL.h>
+
+#include "scoreboard/BoardSeams.h"
 
 namespace wtrq {
 
@@ -11,12 +14,9 @@ struct MousePosition {
 };
 
 // Events and the mouse: SDL's queue and mouse state in the game; tests push events and set the
-// position themselves.
-class InputSource {
+// position themselves. The score board takes its events from the same source.
+class InputSource : public EventSource {
 public:
-    virtual ~InputSource() = default;
-    // Non-zero when an event was taken; never blocks.
-    virtual int poll(SDL_Event* event) = 0;
     // Where the pointer is now, which is what clicks act on (not the event's own position).
     virtual MousePosition mouse() const = 0;
 };
@@ -34,14 +34,6 @@ public:
     virtual void load() = 0;
     virtual void play(GameSound sound) = 0;
     virtual void release() = 0;
-};
-
-// What follows a game that ran out of time.
-class ScoreBoardRunner {
-public:
-    virtual ~ScoreBoardRunner() = default;
-    // False when the player closed the window, which ends the program.
-    virtual bool showScoreBoard(int score) = 0;
 };
 
 }  // namespace wtrq
