@@ -9,6 +9,7 @@ build=$1
 source=$2
 here=$(dirname "$0")
 . "$here/lib/wtrq_window.sh"
+. "$here/lib/talvijahti_quit.sh"
 . "$source/talvijahti/tests/lib/game_window.sh"
 package=joulupaketti
 if [[ $(id -u) -ne 0 ]]; then
@@ -79,18 +80,7 @@ chmod 700 "$work/home/run"
 export HOME=$work/home XDG_RUNTIME_DIR=$work/home/run XDG_CONFIG_HOME=$work/home/config SDL_AUDIODRIVER=dummy
 unset TALVIJAHTI_DATA WTRQ_DATA SDL_VIDEODRIVER
 
-if start_game /usr/games/talvijahti --windowed; then
-  [[ $(readlink "/proc/$pid/cwd") == /usr/share/games/talvijahti ]] ||
-    fail "the installed talvijahti works in $(readlink "/proc/$pid/cwd")"
-  click_at 400 364
-  if wait_for_exit 10; then
-    [[ $status -eq 0 ]] || fail "the installed talvijahti ended with status $status"
-  else
-    fail "the installed talvijahti did not quit on a click of its quit button"
-  fi
-else
-  fail "the installed talvijahti did not show its menu"
-fi
+check_talvijahti_quits_by_click /usr/share/games/talvijahti /usr/games/talvijahti
 
 # Under the sanitizers the X11 libraries SDL unloads at shut-down leave leak reports without
 # module names, which no suppression can match; the unit tests check wtrq's leaks on SDL's

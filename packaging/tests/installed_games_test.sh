@@ -12,6 +12,7 @@ source=$2
 here=$(dirname "$0")
 . "$here/lib/install_tree.sh"
 . "$here/lib/wtrq_window.sh"
+. "$here/lib/talvijahti_quit.sh"
 . "$source/talvijahti/tests/lib/game_window.sh"
 work=$(mktemp -d)
 chmod 755 "$work"  # the player reaches the installed tree through it
@@ -36,18 +37,7 @@ make_player_home
 working_folder() { readlink "/proc/$1/cwd"; }
 
 # talvijahti: the menu, then a click on its quit button.
-if start_game "${player[@]}" "$usr/games/talvijahti" --windowed; then
-  [[ $(working_folder "$pid") == "$usr/share/games/talvijahti" ]] ||
-    fail "talvijahti works in $(working_folder "$pid"), not in its installed data folder"
-  click_at 400 364
-  if wait_for_exit 10; then
-    [[ $status -eq 0 ]] || fail "talvijahti ended with status $status"
-  else
-    fail "talvijahti did not quit after the click on its quit button"
-  fi
-else
-  fail "talvijahti did not show its menu"
-fi
+check_talvijahti_quits_by_click "$usr/share/games/talvijahti" "${player[@]}" "$usr/games/talvijahti"
 
 # wtrq from the player's working folder: one session through intro and menu to Quit, then
 # two copies at once, each driven the same way while the other still runs.
