@@ -4,6 +4,7 @@
 #include <libpq-fe.h>
 
 #include <memory>
+#include <string>
 
 namespace scores {
 
@@ -43,7 +44,8 @@ std::string numberArray(const std::vector<ScoreEntry>& entries) {
 
 }  // namespace
 
-PostgresScoreStore::PostgresScoreStore(const std::string& conninfo) {
+PostgresScoreStore::PostgresScoreStore(const std::string& conninfo, std::chrono::milliseconds statementTimeout)
+    : statementTimeout_(statementTimeout) {
   connection_ = PQconnectdb(conninfo.c_str());
   if (!connection_ || PQstatus(connection_) != CONNECTION_OK) {
     std::string message = connection_ ? PQerrorMessage(connection_) : "out of memory";
@@ -62,6 +64,7 @@ PostgresScoreStore::PostgresScoreStore(const std::string& conninfo) {
 
 void PostgresScoreStore::setUp() {
   command("SET client_min_messages = warning");
+  limitStatementTime();
   command("CREATE TABLE IF NOT EXISTS scores ("
         " id BIGSERIAL PRIMARY KEY,"
         " name TEXT NOT NULL,"
@@ -73,6 +76,18 @@ void PostgresScoreStore::setUp() {
         "INSERT INTO scores (name, score) SELECT * FROM unnest($1::text[], $2::bigint[])", 2);
   prepare("ranked", "SELECT name, score FROM scores ORDER BY score DESC, id LIMIT $1 OFFSET $2", 2);
   prepare("count", "SELECT count(*) FROM scores", 0);
+}
+
+void PostgresScoreStore::limitStatementTime() {
+  Result shown(PQexec(connection_, "SHOW statement_timeout"));
+  if (PQresultStatus(shown.get()) != PGRES_TUPLES_OK) {
+    throw StoreError(std::string("PostgreSQL score database: ") + PQerrorMessage(connection_));
+  }
+  // "0" is the server's "no limit"; a limit the site chose (in the connection string, the
+  // role or the database) is kept.
+  if (std::string(PQgetvalue(shown.get(), 0, 0)) != "0") return;
+  std::string limit = "SET statement_timeout = " + std::to_string(statementTimeout_.count());
+  command(limit.c_str());
 }
 
 void PostgresScoreStore::reconnectIfLost() {

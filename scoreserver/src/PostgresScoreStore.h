@@ -1,6 +1,7 @@
 // Scores in PostgreSQL through libpq, for a site whose scores outgrow one machine.
 #pragma once
 
+#include <chrono>
 #include <string>
 
 #include "ScoreStore.h"
@@ -11,8 +12,13 @@ namespace scores {
 
 class PostgresScoreStore : public ScoreStore {
  public:
+  // A statement that waits longer than this (a table lock, a stalled disk) fails, so that the
+  // submissions waiting on it are answered, unless the connection string sets a limit itself.
+  static constexpr std::chrono::milliseconds defaultStatementTimeout{10000};
+
   // Connects and creates the table when missing; throws StoreError with the server's message.
-  explicit PostgresScoreStore(const std::string& conninfo);
+  explicit PostgresScoreStore(const std::string& conninfo,
+                              std::chrono::milliseconds statementTimeout = defaultStatementTimeout);
   ~PostgresScoreStore() override;
   PostgresScoreStore(const PostgresScoreStore&) = delete;
   PostgresScoreStore& operator=(const PostgresScoreStore&) = delete;
@@ -28,8 +34,10 @@ class PostgresScoreStore : public ScoreStore {
   void reconnectIfLost();
   void command(const char* sql);
   void prepare(const char* name, const char* sql, int parameters);
+  void limitStatementTime();
 
   pg_conn* connection_ = nullptr;
+  std::chrono::milliseconds statementTimeout_;
 };
 
 }  // namespace scores

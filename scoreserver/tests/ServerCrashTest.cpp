@@ -127,6 +127,46 @@ TEST(PostgresStore, OpensItsSessionAgainAfterTheServerDroppedIt) {
   EXPECT_EQ(rows[1].name, "before");
 }
 
+// Another session holds the table: the store's statement gives up after its limit instead of
+// keeping every waiting submission unanswered, and works again once the table is free. The
+// holder's session ends by itself after 5 s, so a store without a limit fails the test, not hangs.
+TEST(PostgresStore, AStatementHeldUpByALockGivesUp) {
+  const char* server = std::getenv("WTRQ_TEST_POSTGRES");
+  if (!server) GTEST_SKIP() << "WTRQ_TEST_POSTGRES names no PostgreSQL server";
+  PostgresDatabase database(server);
+  PostgresScoreStore store(database.conninfo(), std::chrono::milliseconds(200));
+  PGconn* holder = PQconnectdb(database.conninfo().c_str());
+  PQclear(PQexec(holder, "SET idle_in_transaction_session_timeout = 5000;"
+                         " BEGIN; LOCK TABLE scores IN ACCESS EXCLUSIVE MODE"));
+  try {
+    store.addAll({{"held", 1}});
+    ADD_FAILURE() << "the insert waited for the lock without a limit";
+  } catch (const StoreError& error) {
+    EXPECT_NE(std::string(error.what()).find("statement timeout"), std::string::npos) << error.what();
+  }
+  PQclear(PQexec(holder, "COMMIT"));
+  PQfinish(holder);
+  store.addAll({{"free", 2}});
+  auto rows = store.ranked(0, 10);
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_EQ(rows[0].name, "free");
+}
+
+// A limit the site set in the connection string is the one that holds: here it is shorter than
+// the store's own hour. The lock holder's session ends by itself after 5 s, so a store that
+// replaced the site's limit would see its insert succeed instead of fail.
+TEST(PostgresStore, KeepsTheStatementLimitTheConnectionStringSets) {
+  const char* server = std::getenv("WTRQ_TEST_POSTGRES");
+  if (!server) GTEST_SKIP() << "WTRQ_TEST_POSTGRES names no PostgreSQL server";
+  PostgresDatabase database(server);
+  PostgresScoreStore store(database.conninfo() + " options='-c statement_timeout=100'", std::chrono::hours(1));
+  PGconn* holder = PQconnectdb(database.conninfo().c_str());
+  PQclear(PQexec(holder, "SET idle_in_transaction_session_timeout = 5000;"
+                         " BEGIN; LOCK TABLE scores IN ACCESS EXCLUSIVE MODE"));
+  EXPECT_THROW(store.addAll({{"held", 1}}), StoreError);
+  PQfinish(holder);
+}
+
 // Out of descriptors, the server keeps going and serves again once clients leave.
 TEST(ServerProcess, OutOfDescriptorsIsSurvived) {
   TempFolder folder;
