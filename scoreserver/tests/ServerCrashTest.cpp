@@ -127,17 +127,25 @@ TEST(PostgresStore, OpensItsSessionAgainAfterTheServerDroppedIt) {
   EXPECT_EQ(rows[1].name, "before");
 }
 
+// Another session that locks the scores table until COMMIT, or until it has been idle for
+// 5 s, so that a statement waiting on it without a limit fails a test instead of hanging it.
+PGconn* holdScoresTable(const PostgresDatabase& database) {
+  PGconn* holder = PQconnectdb(database.conninfo().c_str());
+  PGresult* result = PQexec(holder, "SET idle_in_transaction_session_timeout = 5000;"
+                                    " BEGIN; LOCK TABLE scores IN ACCESS EXCLUSIVE MODE");
+  EXPECT_EQ(PQresultStatus(result), PGRES_COMMAND_OK) << PQerrorMessage(holder);
+  PQclear(result);
+  return holder;
+}
+
 // Another session holds the table: the store's statement gives up after its limit instead of
-// keeping every waiting submission unanswered, and works again once the table is free. The
-// holder's session ends by itself after 5 s, so a store without a limit fails the test, not hangs.
+// keeping every waiting submission unanswered, and works again once the table is free.
 TEST(PostgresStore, AStatementHeldUpByALockGivesUp) {
   const char* server = std::getenv("WTRQ_TEST_POSTGRES");
   if (!server) GTEST_SKIP() << "WTRQ_TEST_POSTGRES names no PostgreSQL server";
   PostgresDatabase database(server);
   PostgresScoreStore store(database.conninfo(), std::chrono::milliseconds(200));
-  PGconn* holder = PQconnectdb(database.conninfo().c_str());
-  PQclear(PQexec(holder, "SET idle_in_transaction_session_timeout = 5000;"
-                         " BEGIN; LOCK TABLE scores IN ACCESS EXCLUSIVE MODE"));
+  PGconn* holder = holdScoresTable(database);
   try {
     store.addAll({{"held", 1}});
     ADD_FAILURE() << "the insert waited for the lock without a limit";
@@ -153,16 +161,14 @@ TEST(PostgresStore, AStatementHeldUpByALockGivesUp) {
 }
 
 // A limit the site set in the connection string is the one that holds: here it is shorter than
-// the store's own hour. The lock holder's session ends by itself after 5 s, so a store that
-// replaced the site's limit would see its insert succeed instead of fail.
+// the store's own hour, so a store that replaced the site's limit would see its insert succeed
+// once the holder gives up.
 TEST(PostgresStore, KeepsTheStatementLimitTheConnectionStringSets) {
   const char* server = std::getenv("WTRQ_TEST_POSTGRES");
   if (!server) GTEST_SKIP() << "WTRQ_TEST_POSTGRES names no PostgreSQL server";
   PostgresDatabase database(server);
   PostgresScoreStore store(database.conninfo() + " options='-c statement_timeout=100'", std::chrono::hours(1));
-  PGconn* holder = PQconnectdb(database.conninfo().c_str());
-  PQclear(PQexec(holder, "SET idle_in_transaction_session_timeout = 5000;"
-                         " BEGIN; LOCK TABLE scores IN ACCESS EXCLUSIVE MODE"));
+  PGconn* holder = holdScoresTable(database);
   EXPECT_THROW(store.addAll({{"held", 1}}), StoreError);
   PQfinish(holder);
 }
