@@ -1,5 +1,5 @@
 // Arbitrary wtrq.conf texts: the reader never fails, and whatever the lines say, the board is
-// left with a server it can connect to (a host and a port from 1 to 65535) and a page.
+// left with a server it can connect to (a host and a port from 1 to 65535).
 #include <cstdint>
 #include <cstdlib>
 #include <sstream>
