@@ -34,6 +34,23 @@ wait_for_pixel() { # x y "r g b"
   return 1
 }
 
+# The map is new in every game, and an obstacle may stand on any tile; a click on one leaves
+# the office still to be placed. So the office goes on the first of a few tiles where the click
+# buys it, which the money shown tells. All of them leave room for the info panel beside them.
+# Sets $office_x and $office_y, the middle of the office on the screen.
+place_office() {
+  local tile tx ty before=$work/money-before.png after=$work/money-after.png
+  for tile in "10 7" "7 7" "4 7" "10 4" "7 4" "4 4" "10 1" "7 1"; do
+    read -r tx ty <<<"$tile"
+    office_x=$((32 * tx + 16)) office_y=$((32 + 32 * ty + 16))
+    grab "$before"
+    click_at "$office_x" "$office_y"
+    grab "$after"
+    [[ $(changed_pixels "$before" "$after" 208 4 70 22) != 0 ]] && { echo "office on tile $tx,$ty"; return 0; }
+  done
+  return 1
+}
+
 cd "$work/elsewhere"
 WTRQ_DATA=$data "$wtrq" 2>"$work/stderr.txt" &
 pid=$!
@@ -51,18 +68,19 @@ if find_window; then
   sleep 0.5
   grab "$shots/game-build-menu.png"
   click_at 200 $((100 + 14))            # Build office
-  click_at $((32 * 10 + 16)) $((32 * 8 + 16))
-  sleep 0.3
+  place_office || fail "the office was bought on none of the tiles tried"
   click_at 300 250 3
   click_at 400 $((250 + 158))           # Hire worker
-  click_at $((32 * 10 + 16)) $((32 * 8 + 16))
+  click_at "$office_x" "$office_y"
   sleep 0.5
   grab "$shots/game-hired.png"
   click_at 300 250 3                    # closes the menu
-  click_at $((32 * 10 + 16)) $((32 * 8 + 16))
+  click_at "$office_x" "$office_y"
   sleep 0.5
   grab "$shots/game-info-panel.png"
-  wait_for_pixel 360 $((32 * 10 + 100)) "128 0 0" || fail "no info panel beside the office"
+  # The panel opens one tile right of the office and two below its top row.
+  wait_for_pixel $((office_x + 16 + 8)) $((office_y - 48 + 64 + 132)) "128 0 0" ||
+    fail "no info panel beside the office"
   xdotool key --clearmodifiers Escape
   sleep 1.5
   grab "$shots/menu-after-game.png"
