@@ -1,6 +1,7 @@
 // Loading and rendering tracker modules with libxmp.
 #include "Module.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -12,6 +13,9 @@ namespace {
 
 // Far above any module made for a game; a bigger file is refused instead of read whole.
 constexpr std::uintmax_t kMaxModuleBytes = 64u << 20;
+// Ticks in a row that may pass without sound before the module counts as ended: a whole
+// pattern of 256 rows at 31 ticks a row is still well within it.
+constexpr int kMaxEmptyFrames = 256 * 32;
 
 }  // namespace
 
@@ -44,7 +48,7 @@ std::unique_ptr<Module> Module::Load(const std::string& path)
     return std::unique_ptr<Module>(new Module(context));
 }
 
-Module::Module(xmp_context context) : context(context), scratch(kBlockFrames * 2)
+Module::Module(xmp_context context) : context(context)
 {
 }
 
@@ -62,18 +66,46 @@ void Module::Restart()
     if (played)
         xmp_restart_module(context);
     played = true;
+    frame = nullptr;
+    frameSamples = 0;
+    frameUsed = 0;
+}
+
+bool Module::NextFrame()
+{
+    // libxmp plays the module round and round; a frame holds one tick of it. A tempo of 0
+    // (a damaged file, or an effect that sets it) gives ticks with no sound in them, and
+    // waiting for sound from those would never end.
+    for (int empty = 0; empty < kMaxEmptyFrames; ++empty) {
+        if (xmp_play_frame(context) != 0)
+            return false;
+        xmp_frame_info info;
+        xmp_get_frame_info(context, &info);
+        if (info.buffer_size >= 4 && info.buffer != nullptr) {
+            frame = static_cast<const int16_t*>(info.buffer);
+            frameSamples = info.buffer_size / 2;
+            frameUsed = 0;
+            return true;
+        }
+    }
+    return false;
 }
 
 void Module::MixInto(int32_t* acc, int frames)
 {
-    // loop = 0: libxmp plays the module round and round until we stop asking.
-    if (xmp_play_buffer(context, scratch.data(), frames * 4, 0) != 0) {
-        playing = false;
-        return;
-    }
     const int32_t gain = masterVolume;
-    for (int i = 0; i < frames * 2; ++i)
-        acc[i] += (scratch[i] * gain) >> 8;
+    const int wanted = frames * 2;
+    for (int done = 0; done < wanted;) {
+        if (frameUsed == frameSamples && !NextFrame()) {
+            playing = false;
+            return;
+        }
+        const int n = std::min(wanted - done, frameSamples - frameUsed);
+        for (int i = 0; i < n; ++i)
+            acc[done + i] += (frame[frameUsed + i] * gain) >> 8;
+        done += n;
+        frameUsed += n;
+    }
 }
 
 }  // namespace fmodlite

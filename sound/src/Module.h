@@ -28,10 +28,15 @@ public:
 
 private:
     explicit Module(xmp_context context);
+    // Plays the next tick that holds sound; false when the module ends or stays silent.
+    bool NextFrame();
 
     xmp_context context;
     bool played = false;
-    Pcm scratch;
+    // The tick being mixed: libxmp's own buffer, valid until the next tick is played.
+    const int16_t* frame = nullptr;
+    int frameSamples = 0;
+    int frameUsed = 0;
 };
 
 }  // namespace fmodlite

@@ -26,6 +26,8 @@ bool WriteTestModule(const std::string& path);
 // An 81-byte FLAC file whose header declares 2^36 - 1 stereo frames with no audio behind them.
 std::vector<uint8_t> HugeDeclaredFlacBytes();
 std::vector<uint8_t> TestModuleBytes();
+// A damaged module that libxmp loads but plays at a tempo of 0, so its ticks hold no sound.
+std::vector<uint8_t> TempolessModuleBytes();
 
 // Largest absolute value of one side (0 left, 1 right) of interleaved stereo frames.
 int Peak(const int16_t* stereo, size_t frames, int side = 0);

@@ -30,11 +30,16 @@ public:
     std::vector<uint8_t> data;
 };
 
-constexpr int kChannels = 2;
 constexpr int kRows = 16;
 constexpr int kWaveLength = 32;
 
-void Header(Bytes& b)
+struct Layout {
+    int channels = 2;
+    std::vector<int> orders{0};  // the patterns in play order
+    int restart = 0;
+};
+
+void Header(Bytes& b, const Layout& layout)
 {
     b.Text("Extended Module: ", 17);
     b.Text("fmodlite test", 20);
@@ -42,23 +47,25 @@ void Header(Bytes& b)
     b.Text("fmodlite testkit", 20);
     b.U16(0x0104);
     b.U32(276);  // this header from here on: 20 bytes of fields and the order table
-    b.U16(1);    // orders
-    b.U16(0);    // restart position
-    b.U16(kChannels);
+    b.U16(static_cast<int>(layout.orders.size()));
+    b.U16(layout.restart);
+    b.U16(layout.channels);
     b.U16(1);  // patterns
     b.U16(1);  // instruments
     b.U16(1);  // linear frequency table
     b.U16(6);  // ticks per row
     b.U16(125);
-    b.Zeros(256);  // order table: pattern 0 once
+    for (int order : layout.orders)
+        b.U8(order);
+    b.Zeros(256 - layout.orders.size());
 }
 
-void Pattern(Bytes& b)
+void Pattern(Bytes& b, int channels)
 {
     // Unpacked cells: note, instrument, volume column, effect, parameter.
     Bytes cells;
     for (int row = 0; row < kRows; ++row) {
-        for (int ch = 0; ch < kChannels; ++ch) {
+        for (int ch = 0; ch < channels; ++ch) {
             const bool strike = row % 8 == 0;
             cells.U8(strike ? (ch == 0 ? 49 : 56) : 0);  // C-4 and G-4
             cells.U8(strike ? 1 : 0);
@@ -106,15 +113,27 @@ void Instrument(Bytes& b)
     }
 }
 
+std::vector<uint8_t> ModuleBytes(const Layout& layout)
+{
+    Bytes b;
+    Header(b, layout);
+    Pattern(b, layout.channels);
+    Instrument(b);
+    return b.data;
+}
+
 }  // namespace
 
 std::vector<uint8_t> TestModuleBytes()
 {
-    Bytes b;
-    Header(b);
-    Pattern(b);
-    Instrument(b);
-    return b.data;
+    return ModuleBytes(Layout{});
+}
+
+std::vector<uint8_t> TempolessModuleBytes()
+{
+    // No channels, and a first order that names a pattern the file lacks: libxmp loads
+    // this and plays it at a tempo of 0.
+    return ModuleBytes(Layout{.channels = 0, .orders = {37, 0}, .restart = 1});
 }
 
 bool WriteTestModule(const std::string& path)

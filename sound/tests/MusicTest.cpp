@@ -87,6 +87,49 @@ TEST_F(MusicTest, FreeingAPlayingModuleSilencesIt)
     EXPECT_EQ(FMUSIC_FreeSong(m), 0);
 }
 
+TEST_F(MusicTest, RenderingInAnyPiecesGivesTheSameSound)
+{
+    // The mixer asks for blocks that end anywhere inside the module's ticks.
+    const std::string path = Module();
+    FMUSIC_MODULE* whole = FMUSIC_LoadSong(path.c_str());
+    FMUSIC_PlaySong(whole);
+    const auto expected = Render(30000);
+    FMUSIC_FreeSong(whole);
+
+    for (int piece : {1, 7, 1000, 3528, 4096}) {
+        FMUSIC_MODULE* m = FMUSIC_LoadSong(path.c_str());
+        FMUSIC_PlaySong(m);
+        std::vector<int16_t> got;
+        while (got.size() < expected.size()) {
+            const int frames = std::min<int>(piece, static_cast<int>(expected.size() - got.size()) / 2);
+            const auto part = Render(frames);
+            got.insert(got.end(), part.begin(), part.end());
+        }
+        EXPECT_EQ(got, expected) << "in pieces of " << piece;
+        FMUSIC_FreeSong(m);
+    }
+}
+
+TEST_F(MusicTest, ADamagedModuleWithNoSoundInItsTicksEndsInsteadOfHoldingUpTheMixer)
+{
+    const std::string path = dir.File("tempoless.xm");
+    const std::vector<uint8_t> bytes = soundtest::TempolessModuleBytes();
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                static_cast<std::streamsize>(bytes.size()));
+    FMUSIC_MODULE* m = FMUSIC_LoadSong(path.c_str());
+    ASSERT_NE(m, nullptr) << "the damaged module must load for this to show anything";
+    ASSERT_EQ(FMUSIC_PlaySong(m), 1);
+    // Before, the mixer waited for sound that never came, and held the audio lock meanwhile.
+    EXPECT_EQ(Rms(Render(4410).data(), 4410), 0.0);
+    EXPECT_FALSE(FMUSIC_IsPlaying(m));
+    // A sound started afterwards still plays.
+    FSOUND_SAMPLE* sine = FSOUND_Sample_Load(FSOUND_UNMANAGED, Sine("a.wav").c_str(), 0, 0, 0);
+    ASSERT_GE(FSOUND_PlaySound(FSOUND_FREE, sine), 0);
+    EXPECT_GT(Rms(Render(2205).data(), 2205), 1000.0);
+    FMUSIC_FreeSong(m);
+    FSOUND_Sample_Free(sine);
+}
+
 TEST_F(MusicTest, BadFilesGiveNoModule)
 {
     const std::string wav = Sine("a.wav");
