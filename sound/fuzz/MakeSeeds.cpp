@@ -3,8 +3,10 @@
 //   fmodlite_fuzz_seeds <folder>   writes <folder>/audio/* and <folder>/module/*
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -35,6 +37,8 @@ bool WriteAudio(const fs::path& path, const SAudioSeed& seed)
         std::fprintf(stderr, "%s: %s\n", path.c_str(), sf_strerror(nullptr));
         return false;
     }
+    // The peak chunk of float files carries the time of writing.
+    sf_command(file, SFC_SET_ADD_PEAK_CHUNK, nullptr, SF_FALSE);
     std::vector<short> data(static_cast<size_t>(seed.frames) * seed.channels);
     for (size_t i = 0; i < data.size(); ++i) {
         data[i] = static_cast<short>(std::lround(12000.0 * std::sin(0.2 * static_cast<double>(i))));
@@ -48,6 +52,50 @@ bool WriteBytes(const fs::path& path, const std::vector<uint8_t>& bytes)
     std::ofstream out(path, std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     return static_cast<bool>(out);
+}
+
+uint32_t OggCrc(const uint8_t* data, size_t size)
+{
+    uint32_t crc = 0;
+    for (size_t i = 0; i < size; ++i) {
+        crc ^= static_cast<uint32_t>(data[i]) << 24;
+        for (int bit = 0; bit < 8; ++bit) {
+            crc = (crc & 0x80000000u) ? (crc << 1) ^ 0x04c11db7u : crc << 1;
+        }
+    }
+    return crc;
+}
+
+// libsndfile gives each Ogg stream a random serial number; a fixed one keeps the seed the same
+// from run to run. Every page carries the serial and a checksum over itself.
+bool FixOggSerial(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    for (size_t page = 0; page + 27 <= bytes.size();) {
+        if (std::memcmp(&bytes[page], "OggS", 4) != 0 || page + 27 + bytes[page + 26] > bytes.size()) {
+            std::fprintf(stderr, "%s: not a sequence of Ogg pages\n", path.c_str());
+            return false;
+        }
+        const size_t segments = bytes[page + 26];
+        size_t size = 27 + segments;
+        for (size_t i = 0; i < segments; ++i) {
+            size += bytes[page + 27 + i];
+        }
+        if (page + size > bytes.size()) {
+            std::fprintf(stderr, "%s: an Ogg page runs past the end\n", path.c_str());
+            return false;
+        }
+        const uint8_t serial[4] = {'s', 'e', 'e', 'd'};
+        std::memcpy(&bytes[page + 14], serial, 4);
+        std::memset(&bytes[page + 22], 0, 4);
+        const uint32_t crc = OggCrc(&bytes[page], size);
+        for (int i = 0; i < 4; ++i) {
+            bytes[page + 22 + i] = static_cast<uint8_t>(crc >> (8 * i));
+        }
+        page += size;
+    }
+    return WriteBytes(path, bytes);
 }
 
 // A four-channel ProTracker module: one pattern with one note on a short looping sample.
@@ -110,9 +158,11 @@ int main(int argc, char** argv)
     for (const SAudioSeed& seed : seeds) {
         ok = WriteAudio(audio / seed.name, seed) && ok;
     }
+    ok = FixOggSerial(audio / "short.ogg") && ok;
     ok = WriteBytes(audio / "huge-length.flac", soundtest::HugeDeclaredFlacBytes()) && ok;
     ok = soundtest::WriteCorruptWav((audio / "corrupt.wav").string()) && ok;
     ok = WriteBytes(module / "tone.xm", soundtest::TestModuleBytes()) && ok;
+    ok = WriteBytes(module / "tempoless.xm", soundtest::TempolessModuleBytes()) && ok;
     ok = WriteBytes(module / "tiny.mod", TinyMod()) && ok;
     return ok ? 0 : 1;
 }
