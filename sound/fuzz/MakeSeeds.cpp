@@ -26,34 +26,6 @@ struct SAudioSeed {
     int frames;
 };
 
-bool WriteAudio(const fs::path& path, const SAudioSeed& seed)
-{
-    SF_INFO info{};
-    info.samplerate = seed.rate;
-    info.channels = seed.channels;
-    info.format = seed.format;
-    SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
-    if (file == nullptr) {
-        std::fprintf(stderr, "%s: %s\n", path.c_str(), sf_strerror(nullptr));
-        return false;
-    }
-    // The peak chunk of float files carries the time of writing.
-    sf_command(file, SFC_SET_ADD_PEAK_CHUNK, nullptr, SF_FALSE);
-    std::vector<short> data(static_cast<size_t>(seed.frames) * seed.channels);
-    for (size_t i = 0; i < data.size(); ++i) {
-        data[i] = static_cast<short>(std::lround(12000.0 * std::sin(0.2 * static_cast<double>(i))));
-    }
-    const bool ok = sf_writef_short(file, data.data(), seed.frames) == seed.frames;
-    return sf_close(file) == 0 && ok;
-}
-
-bool WriteBytes(const fs::path& path, const std::vector<uint8_t>& bytes)
-{
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(out);
-}
-
 uint32_t OggCrc(const uint8_t* data, size_t size)
 {
     uint32_t crc = 0;
@@ -95,7 +67,31 @@ bool FixOggSerial(const fs::path& path)
         }
         page += size;
     }
-    return WriteBytes(path, bytes);
+    return soundtest::WriteBytes(path.string(), bytes);
+}
+
+bool WriteAudio(const fs::path& path, const SAudioSeed& seed)
+{
+    SF_INFO info{};
+    info.samplerate = seed.rate;
+    info.channels = seed.channels;
+    info.format = seed.format;
+    SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
+    if (file == nullptr) {
+        std::fprintf(stderr, "%s: %s\n", path.c_str(), sf_strerror(nullptr));
+        return false;
+    }
+    // The peak chunk of float files carries the time of writing.
+    sf_command(file, SFC_SET_ADD_PEAK_CHUNK, nullptr, SF_FALSE);
+    std::vector<short> data(static_cast<size_t>(seed.frames) * seed.channels);
+    for (size_t i = 0; i < data.size(); ++i) {
+        data[i] = static_cast<short>(std::lround(12000.0 * std::sin(0.2 * static_cast<double>(i))));
+    }
+    const bool ok = sf_writef_short(file, data.data(), seed.frames) == seed.frames;
+    if (sf_close(file) != 0 || !ok) {
+        return false;
+    }
+    return (seed.format & SF_FORMAT_TYPEMASK) != SF_FORMAT_OGG || FixOggSerial(path);
 }
 
 // A four-channel ProTracker module: one pattern with one note on a short looping sample.
@@ -158,11 +154,10 @@ int main(int argc, char** argv)
     for (const SAudioSeed& seed : seeds) {
         ok = WriteAudio(audio / seed.name, seed) && ok;
     }
-    ok = FixOggSerial(audio / "short.ogg") && ok;
-    ok = WriteBytes(audio / "huge-length.flac", soundtest::HugeDeclaredFlacBytes()) && ok;
+    ok = soundtest::WriteBytes((audio / "huge-length.flac").string(), soundtest::HugeDeclaredFlacBytes()) && ok;
     ok = soundtest::WriteCorruptWav((audio / "corrupt.wav").string()) && ok;
-    ok = WriteBytes(module / "tone.xm", soundtest::TestModuleBytes()) && ok;
-    ok = WriteBytes(module / "tempoless.xm", soundtest::TempolessModuleBytes()) && ok;
-    ok = WriteBytes(module / "tiny.mod", TinyMod()) && ok;
+    ok = soundtest::WriteBytes((module / "tone.xm").string(), soundtest::TestModuleBytes()) && ok;
+    ok = soundtest::WriteBytes((module / "tempoless.xm").string(), soundtest::TempolessModuleBytes()) && ok;
+    ok = soundtest::WriteBytes((module / "tiny.mod").string(), TinyMod()) && ok;
     return ok ? 0 : 1;
 }

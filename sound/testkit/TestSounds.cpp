@@ -30,6 +30,13 @@ bool WriteSineWav(const std::string& path, const SineWav& sine)
     return sf_close(file) == 0 && ok;
 }
 
+bool WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes)
+{
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out);
+}
+
 bool WriteCorruptWav(const std::string& path)
 {
     std::ofstream out(path, std::ios::binary);

@@ -18,6 +18,8 @@ struct SineWav {
 
 // A 16-bit PCM WAV file; answers false when it could not be written.
 bool WriteSineWav(const std::string& path, const SineWav& sine);
+// Writes the bytes as the whole file; answers false when it could not be written.
+bool WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 // A file that starts like a WAV file but holds nothing a decoder can use.
 bool WriteCorruptWav(const std::string& path);
 // A two-channel XM module with one looping square-wave instrument, playing notes on both

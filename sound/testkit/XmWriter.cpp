@@ -1,6 +1,4 @@
 // A writer for the smallest XM module that plays a steady tone.
-#include <fstream>
-
 #include "TestSounds.h"
 
 namespace soundtest {
@@ -138,10 +136,7 @@ std::vector<uint8_t> TempolessModuleBytes()
 
 bool WriteTestModule(const std::string& path)
 {
-    const std::vector<uint8_t> bytes = TestModuleBytes();
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(out);
+    return WriteBytes(path, TestModuleBytes());
 }
 
 }  // namespace soundtest

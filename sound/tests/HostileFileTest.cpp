@@ -1,7 +1,6 @@
 // Files that promise more than they hold, or more than a sound may be: refused, never a crash
 // or a run on the memory.
 #include <filesystem>
-#include <fstream>
 
 #include <sndfile.h>
 
@@ -14,8 +13,7 @@ protected:
     std::string WriteBytes(const std::string& name, const std::vector<uint8_t>& bytes)
     {
         const std::string path = dir.File(name);
-        std::ofstream out(path, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        EXPECT_TRUE(soundtest::WriteBytes(path, bytes));
         return path;
     }
     // 8-bit mono at 1000 Hz, so a long sound is a small file (and many frames at the mixer's rate).

@@ -113,9 +113,7 @@ TEST_F(MusicTest, RenderingInAnyPiecesGivesTheSameSound)
 TEST_F(MusicTest, ADamagedModuleWithNoSoundInItsTicksEndsInsteadOfHoldingUpTheMixer)
 {
     const std::string path = dir.File("tempoless.xm");
-    const std::vector<uint8_t> bytes = soundtest::TempolessModuleBytes();
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                static_cast<std::streamsize>(bytes.size()));
+    ASSERT_TRUE(soundtest::WriteBytes(path, soundtest::TempolessModuleBytes()));
     FMUSIC_MODULE* m = FMUSIC_LoadSong(path.c_str());
     ASSERT_NE(m, nullptr) << "the damaged module must load for this to show anything";
     ASSERT_EQ(FMUSIC_PlaySong(m), 1);
